@@ -1,0 +1,70 @@
+#include "Console.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+// One whitespace-free word, or end of input.
+std::string Next_Word()
+{
+    std::string word;
+    if (!(std::cin >> word)) Input_Ended();
+    return word;
+}
+
+void Not_A_Number()
+{
+    std::cout << "\tERROR: please type a number" << std::endl;
+}
+
+}  // namespace
+
+void Input_Ended()
+{
+    std::cout << std::endl << "Input ended before the dialogue was complete; no results were written." << std::flush;
+    std::exit(1);
+}
+
+bool Read_Double(double& value)
+{
+    const std::string word = Next_Word();
+    const char* begin = word.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const double x = std::strtod(begin, &end);
+    if (end == begin || *end != '\0' || errno == ERANGE) {
+        Not_A_Number();
+        return false;
+    }
+    value = x;
+    return true;
+}
+
+bool Read_Int(int& value)
+{
+    const std::string word = Next_Word();
+    const char* begin = word.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const long x = std::strtol(begin, &end, 10);
+    if (end == begin || *end != '\0' || errno == ERANGE || x > 2147483647L || x < -2147483647L - 1) {
+        Not_A_Number();
+        return false;
+    }
+    value = static_cast<int>(x);
+    return true;
+}
+
+char Read_Char()
+{
+    char c = 0;
+    if (!(std::cin >> c)) Input_Ended();
+    return c;
+}
+
+std::string Read_Word()
+{
+    return Next_Word();
+}

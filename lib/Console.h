@@ -1,0 +1,28 @@
+// Console runtime shared by both programs and by the library's dialogues
+// (bubble/dew points, flash): every answer is read from standard input the same
+// way, so that every prompt treats bad input and end of input alike.
+//
+// - A numeric answer is one whitespace-free word that must read wholly as a
+//   number. Anything else prints "\tERROR: please type a number", discards the
+//   word and reports false: the caller asks the same question again.
+// - End of input at any prompt prints a newline and
+//   "Input ended before the dialogue was complete; no results were written."
+//   and ends the program with exit status 1. A failed stream is never read twice.
+#ifndef CONSOLE_H
+#define CONSOLE_H
+
+#include <string>
+
+// Reads a double; false (after the error message) when the word is not a number.
+bool Read_Double(double& value);
+// Reads an int; false (after the error message) when the word is not a whole number.
+bool Read_Int(int& value);
+// Reads one non-blank character (formatted extraction of a char).
+char Read_Char();
+// Reads one whitespace-free word.
+std::string Read_Word();
+
+// Ends the program after input ended: prints the notice and exits with status 1.
+[[noreturn]] void Input_Ended();
+
+#endif

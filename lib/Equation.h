@@ -1,0 +1,32 @@
+// Numerical solvers shared by the models: closed-form cubic roots, the choice
+// of a real root, and a damped secant root finder.
+#ifndef EQUATION_H
+#define EQUATION_H
+
+// Residual function of the secant solver: x, two context arrays, two context
+// doubles (as a rule composition, second composition, T in K, P or V).
+typedef double (*SectantFunction)(double x, double* array1, double* array2, double c1, double c2);
+
+// Roots of x^3 + p x^2 + q x + r = 0; a root is real when its imaginary part is 0.0.
+// With one real root it is re1; with three, re3 >= re1 >= re2.
+void Cubic_eq(double p, double q, double r, double* re1, double* re2, double* re3,
+              double* im1, double* im2, double* im3);
+
+// what = 0: the smallest real root; what = 2: the largest; 0.0 when complex.
+double RealChoice3(int what, double re0, double re1, double re2, double im0, double im1,
+                   double im2);
+
+// The root RealChoice3 chooses, provided it lies above bmin (the covolume b of
+// an equation of state: a root at or below b is no molar volume). Otherwise the
+// smallest (what = 0) or largest (what = 2) real root above bmin; 0.0 when no
+// real root exceeds bmin.
+double RealChoiceAbove(int what, double bmin, double re1, double re2, double re3, double im1,
+                       double im2, double im3);
+
+// Damped secant iteration on func from the start values x1, x2; the damping
+// factor follows from maxit (1 up to 1000, 0.5 up to 2000, 0.25 beyond).
+// Returns the root, or 0.0 on failure.
+double RootSectant(SectantFunction func, double x1, double x2, double* array1, double* array2,
+                   double c1, double c2, double accuracy, int maxit);
+
+#endif

@@ -1,0 +1,43 @@
+// Liquid-vapour equilibria of the non-aqueous (carbonic) fluid: K-factor
+// estimates (Raoult's law, Wilson's correlation), K-factors from fugacity
+// coefficients, and the bubble/dew-point search with its console report.
+//
+// K-factors are ratios y/x of the fraction of a component in the second phase
+// (vapour) to that in the first phase (liquid). Units: K, MPa, cm3/mol, g/cm3.
+#ifndef LVEQUIL_H
+#define LVEQUIL_H
+
+// Phase-property callback: molar volume (cm3/mol) of a phase of gas fractions
+// `gas` and salt fractions `salt` at TK, PMPa by equation of state `EoS`;
+// stores the fugacity coefficients and fugacities into slot `phase`.
+typedef double (*PhaseFunction)(int EoS, int phase, double* gas, double* salt, double TK,
+                                double PMPa);
+
+// K-factors of the ten gases and of the salts NaCl, KCl, CaCl2, MgCl2, FeCl2.
+// Both start at 1.0 and persist between calls.
+extern double Kgas[10];
+extern double Ksalt[5];
+
+// Raoult's-law K-factors; returns the bubble pressure (Fgas = 0, w the liquid)
+// or the dew pressure (Fgas != 0, w the vapour), MPa; 0 when TK <= 0.
+double K_Raoult(int Fgas, double TK, double* w);
+
+// Wilson's K-factor correlation at TK (K), PMPa (MPa).
+void K_Wilson(double TK, double PMPa);
+
+// K-factors from the fugacity coefficients stored in two phase slots.
+void New_Kfactors(int phaseX, int phaseY);
+
+// Mass density (g/cm3) of a phase of gas fractions comp1 (10), salt fractions
+// comp2 (5) and molar volume Vcm; 0 when Vcm <= 0.
+double Phase_Density(double* comp1, double* comp2, double Vcm);
+
+// Homogenisation pressure (methode 1, T given) or temperature (methode 0, P
+// given) of a non-aqueous fluid: dew point for mode 1 (bulk fluid = second
+// phase), bubble point otherwise. Prints its notice, iteration count and
+// report, and offers the user a restart from a start point of their own.
+void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int phaseY,
+                     double* bulk_gas, double* bulk_salt, double* Thomo, double* Phomo,
+                     int mode);
+
+#endif

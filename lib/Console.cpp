@@ -1,6 +1,7 @@
 #include "Console.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <iostream>
 
@@ -34,7 +35,8 @@ bool Read_Double(double& value)
     char* end = nullptr;
     errno = 0;
     const double x = std::strtod(begin, &end);
-    if (end == begin || *end != '\0' || errno == ERANGE) {
+    // "nan" and "inf" parse, but no measurement is infinite or undefined.
+    if (end == begin || *end != '\0' || errno == ERANGE || !std::isfinite(x)) {
         Not_A_Number();
         return false;
     }

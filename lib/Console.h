@@ -3,7 +3,8 @@
 // way, so that every prompt treats bad input and end of input alike.
 //
 // - A numeric answer is one whitespace-free word that must read wholly as a
-//   number. Anything else prints "\tERROR: please type a number", discards the
+//   finite number ("nan", "inf" and out-of-range exponents are refused).
+//   Anything else prints "\tERROR: please type a number", discards the
 //   word and reports false: the caller asks the same question again.
 // - End of input at any prompt prints a newline and
 //   "Input ended before the dialogue was complete; no results were written."

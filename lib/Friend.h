@@ -1,0 +1,17 @@
+// Reference equation of state of pure ethane (32-term equation):
+// Friend, D.G., Ingham, H. and Ely, J.F. (1991), J. Phys. Chem. Ref. Data 20, 275-347.
+// Residual part of the Helmholtz energy only (the pressure needs no more).
+#ifndef FRIEND_H
+#define FRIEND_H
+
+// Dimensionless residual Helmholtz energy alpha_r(tau, delta) of C2H6 or one of
+// its derivatives, tau = Tc/T, delta = rho/rhoc:
+//   what 0 alpha_r, 1 d/dtau, 2 d2/dtau2, 3 d/ddelta, 4 d2/ddelta2, 5 d2/ddelta dtau.
+// 0.0 when tau <= 0, delta <= 0 or what is not 0..5.
+double AResidual_Friend(int what, double tau, double delta);
+
+// Pressure of C2H6, MPa, at TK (K) and molar volume Vcm (cm3/mol);
+// 0.0 when TK <= 0 or Vcm <= 0.
+double Pressure_Friend(double TK, double Vcm);
+
+#endif

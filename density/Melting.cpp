@@ -1,0 +1,468 @@
+#include "Melting.h"
+
+#include <cmath>
+#include <iostream>
+
+#include "Bowers.h"
+#include "Chueh.h"
+#include "Density.h"
+#include "Duan92.h"
+#include "Duan96.h"
+#include "Elecsol.h"
+#include "Friend.h"
+#include "Gassol.h"
+#include "Haar84.h"
+#include "Hare.h"
+#include "Holloway.h"
+#include "Jacobsen.h"
+#include "Langmuir.h"
+#include "Lee.h"
+#include "Numdef.h"
+#include "Peng.h"
+#include "Redlich.h"
+#include "Setzmann.h"
+#include "Soave.h"
+#include "Span.h"
+#include "Thermo1b.h"
+#include "Thiery.h"
+
+namespace {
+
+const double R = 8.31451;  // J/(mol K)
+
+const char* const Rule =
+    "___________________________________________________________________________";
+
+// Compressibility of ice and of the empty clathrate lattices, 1/MPa.
+const double Solid_Compressibility = 0.0001;
+
+// Molar volumes of ice and of the empty structure I and II lattices at 0.1 MPa,
+// cm3/mol, as cubic functions of the temperature in degrees Celsius.
+double Ice_Volume0(double TC)
+{
+    return 19.6522 * (1.0 + 0.0001607 * TC + 3.4619e-07 * TC * TC - 2.637e-11 * TC * TC * TC);
+}
+
+double SI_Volume0(double TC)
+{
+    return 22.35 * (1.0 + 0.00031075 * TC + 5.9537e-07 * TC * TC + 1.3707e-10 * TC * TC * TC);
+}
+
+double SII_Volume0(double TC)
+{
+    return 22.57 * (1.0 + 0.00019335 * TC + 2.1768e-07 * TC * TC - 1.4786e-10 * TC * TC * TC);
+}
+
+// Switching parameter of Thiery et al. (1994) from the ratio of the vapour-like
+// to the liquid-like Soave volume.
+double Thiery_Xi(double* xgas, double TK, double PMPa)
+{
+    const double Vv = Volume_Soave(2, xgas, TK, PMPa);
+    const double Vl = Volume_Soave(0, xgas, TK, PMPa);
+    if (Vl <= 0.0) return 0.0;
+    const double Vr = Vv / Vl;
+    return Vr > 1.05 ? std::exp(-0.5 * (1.05 - Vr) * (1.05 - Vr)) : 1.0;
+}
+
+// Molar volume of pure liquid water by Haar et al. (1984), searched from the
+// start values 17.5, 18.0, ... cm3/mol; 18.0 when no start value succeeds.
+double Water_Volume_Haar(double TK, double PMPa)
+{
+    double start = 17.5;
+    double V = Volume_Haar84(start, TK, PMPa);
+    while (V <= 0.0) {
+        start += 0.5;
+        if (start > 35.0) return 18.0;
+        V = Volume_Haar84(start, TK, PMPa);
+    }
+    return V;
+}
+
+// Molar volume of pure water, with the supercooled-water polynomial below 0 C.
+double Water_Volume(double TK, double PMPa)
+{
+    if (TK >= 273.15) return Water_Volume_Haar(TK, PMPa);
+    return Volume_Hare(TK) + (Water_Volume_Haar(273.15, PMPa) - Volume_Hare(273.15));
+}
+
+// Heat-capacity parameter sets of Gibbs_1b.
+void Liquid_Water_Set(double TK, double* p)
+{
+    for (int i = 0; i < 10; ++i) p[i] = 0.0;
+    if (TK > 298.15) {
+        p[0] = 104.39;
+        p[2] = -18471.0;
+        p[3] = 2930100.0;
+    } else {
+        p[0] = 23741.0238;
+        p[2] = -27166000.0;
+        p[3] = 11677000000.0;
+        p[4] = -2227500000000.0;
+        p[5] = 159110000000000.0;
+    }
+}
+
+void Empty_Lattice_Set(double* p)
+{
+    for (int i = 0; i < 10; ++i) p[i] = 0.0;
+    p[0] = 0.384;
+    p[7] = 0.1406;
+}
+
+void Print_No_Convergence(double x, double fx)
+{
+    std::cout << std::endl << Rule << std::endl << "No convergence!" << std::endl
+              << "Last parameters:" << std::endl << "\tx = " << x << std::endl
+              << "\tf(x) = " << fx << std::endl << Rule << std::flush;
+}
+
+}  // namespace
+
+void Molefractions(int phase)
+{
+    Gas* const gases[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
+    for (int i = 0; i < 10; ++i) moles[i] = gases[i]->Molefraction[phase];
+    Ion* const ions[5] = {&iNa, &iK, &iCa, &iMg, &iCl};
+    for (int j = 0; j < 5; ++j) imoles[j] = ions[j]->Molefraction[phase];
+}
+
+double Pressure_Search(int EoS, int phase, double* ygas, double TK, double Vcm)
+{
+    if (TK <= 0.0 || Vcm <= 0.0) return 0.0;
+    if (phase != 1 && phase != 2) return 0.0;
+    const double PC = Pressure_Chueh(ygas, TK, Vcm);
+    switch (EoS) {
+    case 10: return Pressure_Bowers(ygas, empty, TK, Vcm);
+    case 12: return PC;
+    case 17: return Pressure_Duan92(ygas, TK, Vcm);
+    case 18: return Pressure_Duan96(ygas, TK, Vcm);
+    case 20:
+    case 56: return Pressure_Span(TK, Vcm);
+    case 22: return Pressure_Friend(TK, Vcm);
+    case 30: return Pressure_Holloway(ygas, TK, Vcm);
+    case 33: return Pressure_Jacobsen(TK, Vcm);
+    case 39: return Pressure_Lee(PC, ygas, TK, Vcm);
+    case 43: return Pressure_Peng(ygas, TK, Vcm);
+    case 48: return Pressure_Redlich(ygas, TK, Vcm);
+    case 53: return Pressure_Setzmann(TK, Vcm);
+    case 55: return Pressure_Soave(ygas, TK, Vcm);
+    case 63: return Pressure_Thiery(1.0, ygas, TK, Vcm);
+    default: return 0.0;
+    }
+}
+
+double Volume_Search(int EoS, int phase, double* xgas, double TK, double PMPa)
+{
+    if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
+    const double TC = TK - 273.15;
+    const double squeeze = std::exp(-Solid_Compressibility * (PMPa - 0.1));
+    if (phase == 3) return Ice_Volume0(TC) * squeeze;
+    if (phase == 4) return SI_Volume0(TC) * squeeze;
+    if (phase == 5) return SII_Volume0(TC) * squeeze;
+
+    if (phase == aqueous_liquid) {
+        const double T1 = TK > 273.15 ? TK : 273.15;
+        int k = 0;
+        double V0 = 0.0;
+        if (EoS == 17) {
+            double start = 25.2;
+            V0 = Volume_Duan92(start, xgas, T1, PMPa);
+            while (V0 < 10.0 || V0 >= 25.0) {
+                start -= 0.2;
+                ++k;
+                if (k > 60) {
+                    V0 = 18.0;
+                    break;
+                }
+                V0 = Volume_Duan92(start, xgas, T1, PMPa);
+            }
+        } else if (EoS == 26) {
+            double start = 17.0;
+            V0 = Volume_Haar84(start, T1, PMPa);
+            while (V0 <= 0.0 || V0 > 30.0) {
+                start += 0.5;
+                ++k;
+                if (k > 60) {
+                    V0 = 18.0;
+                    break;
+                }
+                V0 = Volume_Haar84(start, T1, PMPa);
+            }
+        } else {
+            return 0.0;
+        }
+        if (TK < 273.15) return Volume_Hare(TK) + (V0 - Volume_Hare(273.15));
+        return V0;
+    }
+
+    if (phase != 1 && phase != 2) return 0.0;
+    const int selector = phase == 1 ? 2 : 0;
+    double VC = Volume_Chueh(selector, xgas, TK, PMPa);
+    if (VC <= 0.0) VC = phase == 1 ? 500.0 : 30.0;
+    double V = 0.0;
+    switch (EoS) {
+    case 10: return Volume_Bowers(selector, xgas, empty, TK, PMPa);
+    case 12: return VC;
+    case 17:
+        V = Volume_Duan92(VC, xgas, TK, PMPa);
+        if (V <= 10.0) V = Volume_Duan92(1000.0, xgas, TK, PMPa);
+        return V;
+    case 18:
+        V = Volume_Duan96(VC, xgas, TK, PMPa);
+        if (V <= 10.0) V = Volume_Duan96(1000.0, xgas, TK, PMPa);
+        return V;
+    case 30: return Volume_Holloway(selector, xgas, TK, PMPa);
+    case 39:
+        V = Volume_Lee(VC, xgas, TK, PMPa);
+        if (V <= 10.0) V = Volume_Lee(1000.0, xgas, TK, PMPa);
+        return V;
+    case 43: return Volume_Peng(selector, xgas, TK, PMPa);
+    case 48: return Volume_Redlich(selector, xgas, TK, PMPa);
+    case 55: return Volume_Soave(selector, xgas, TK, PMPa);
+    case 63: return Volume_Thiery(Thiery_Xi(xgas, TK, PMPa), selector, xgas, TK, PMPa);
+    default: return 0.0;
+    }
+}
+
+double Volume_Fugacity(int EoS, int phase, double* xgas, double* /*xsalt*/, double TK, double PMPa)
+{
+    if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
+    const double V = Volume_Search(EoS, phase, xgas, TK, PMPa);
+    if (V <= 0.0) return V;
+    switch (EoS) {
+    case 10: Fugacity_Bowers(phase, xgas, empty, TK, PMPa, V); break;
+    case 12: Fugacity_Chueh(phase, xgas, TK, PMPa, V); break;
+    case 17: Fugacity_Duan92(phase, xgas, 0.0, TK, PMPa, V); break;
+    case 18: Fugacity_Duan96(phase, xgas, TK, PMPa, V); break;
+    case 26: Fugacity_Haar84(phase, TK, PMPa, V); break;
+    case 30: Fugacity_Holloway(phase, xgas, TK, PMPa, V); break;
+    case 39: Fugacity_Lee(phase, xgas, TK, PMPa, V); break;
+    case 43: Fugacity_Peng(phase, xgas, TK, PMPa, V); break;
+    case 48: Fugacity_Redlich(phase, xgas, TK, PMPa, V); break;
+    case 55: Fugacity_Soave(phase, xgas, TK, PMPa, V); break;
+    case 63: Fugacity_Thiery(Thiery_Xi(xgas, TK, PMPa), phase, xgas, TK, PMPa, V); break;
+    default: break;
+    }
+    return V;
+}
+
+double VdP_H2O(int phase, double TK, double PMPa, double P0)
+{
+    if (P0 <= 0.0 || PMPa <= 0.0 || TK <= 0.0) return 0.0;
+    const double TC = TK - 273.15;
+    if (phase == aqueous_liquid) {
+        // 20-point Gauss-Legendre quadrature over [P0, P].
+        const double x = (PMPa + P0) / 2.0;
+        const double z = (PMPa - P0) / 2.0;
+        double sum = 0.0;
+        for (int i = 0; i < 10; ++i) {
+            const double Pa = x + z * Gaus_dzeta[i];
+            const double Pb = x - z * Gaus_dzeta[i];
+            sum += Gaus_w[i] * (Water_Volume(TK, Pa) + Water_Volume(TK, Pb));
+        }
+        return z * sum;
+    }
+    // Solids of constant compressibility: V = V0 exp(-k (P - Pref)).
+    if (phase == 3)
+        return Ice_Volume0(TC) * (1.0 - std::exp(-Solid_Compressibility * (PMPa - P0))) / Solid_Compressibility;
+    if (phase == 4)
+        return SI_Volume0(TC) * (1.0 - std::exp(-Solid_Compressibility * (PMPa - 0.1))) / Solid_Compressibility;
+    if (phase == 5)
+        return SII_Volume0(TC) * (1.0 - std::exp(-Solid_Compressibility * (PMPa - 0.1))) / Solid_Compressibility;
+    return 0.0;
+}
+
+double Equation0(int methode, int syst, double* zgas, double* molal, double TK, double* PMPa,
+                 double Vcm)
+{
+    const int phase = syst != 0 ? 1 : 2;
+    const int aq = aqueous_liquid;
+    double Fuga[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    double parameter[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    double P = *PMPa;
+
+    H2O.Activity[aq] = 0.0;
+
+    // Compositions of the aqueous solution and of the non-aqueous phase.
+    Gas_Solubility(methode == 3 ? 1 : 2, aq, phase, TK, P, Vcm, zgas, molal);
+
+    if (methode == 3) {
+        Molefractions(phase);
+        P = Pressure_Search(EoSvapour, phase, moles, TK, Vcm);
+        *PMPa = P;
+    }
+
+    // Water activity from the osmotic coefficient: ln a = -phi * (moles of ions
+    // per mole of water), referred to the mole fraction of water.
+    const double phi = Osmotic_Coefficient(0, TK, P, molal);
+    const double s = (2.0 * molal[0] + 2.0 * molal[1] + 3.0 * molal[2] + 3.0 * molal[3]) *
+                     H2O.Mole_Weight * 0.001;
+    const double xw = 1.0 / (1.0 + s);
+    const double lambda = std::exp(-phi * s) / xw;
+    H2O.Activity[aq] = lambda * H2O.Molefraction[aq];
+
+    // Liquid water: Gibbs energy at (T, 0.1 MPa), pressure integral, activity.
+    Liquid_Water_Set(TK, parameter);
+    GibbsTP[aq] = Gibbs_1b(parameter, TK, 298.15, -285830.0, 69.95) + VdP_H2O(aq, TK, P, 0.1);
+    if (H2O.Activity[aq] > 0.0)
+        GibbsTP[aq] += R * TK * std::log(H2O.Activity[aq]);
+    else
+        H2O.Activity[aq] = 0.0;
+
+    // Non-aqueous phase: volume and fugacities by the clathrate equation of state.
+    Molefractions(phase);
+    Molar_Volume[phase] = Volume_Fugacity(EoSclath, phase, moles, empty, TK, P);
+    Density[phase] = Converted_Density(Molar_Volume[phase], moles, imoles);
+    Fuga[0] = H2O.Fugacity[phase];
+    Fuga[1] = CO2.Fugacity[phase];
+    Fuga[2] = CH4.Fugacity[phase];
+    Fuga[3] = N2.Fugacity[phase];
+    Fuga[4] = C2H6.Fugacity[phase];
+
+    // Water in the clathrate structures I and II.
+    Empty_Lattice_Set(parameter);
+    GibbsTP[4] = Gibbs_1b(parameter, TK, 298.15, -291345.37, 45.1484) + VdP_H2O(4, TK, P, 0.1) +
+                 HydratePotential(4, moles, TK, P, Molar_Volume[phase], Fuga);
+    GibbsTP[5] = Gibbs_1b(parameter, TK, 298.15, -291709.47, 45.1334) + VdP_H2O(5, TK, P, 0.1) +
+                 HydratePotential(5, moles, TK, P, Molar_Volume[phase], Fuga);
+
+    double dG = 0.0;
+    if (H2O.Activity[aq] > 0.0) {
+        structure = Stable_Clathrate(GibbsTP[4], GibbsTP[5]);
+        dG = GibbsTP[structure == 1 ? 4 : 5] - GibbsTP[aq];
+    }
+    return dG;
+}
+
+int Stable_Clathrate(double G_sI, double G_sII)
+{
+    return G_sI < G_sII ? 1 : 2;
+}
+
+bool Melting_Secant(Unknown_Function f, void* context, double x1, double min, double max,
+                    double* root, double* x_last, double* f_last)
+{
+    const double precision = 1e-06;
+    double fx1 = f(x1, context);
+    double x2 = 1.01 * x1;
+    double x0 = 0.0, fx0 = 0.0;
+    std::cout << std::endl << " iteration: ";
+    int count = 0;
+    for (int i = 0; i <= 200; ++i) {
+        ++count;
+        std::cout << count << " " << std::flush;
+        x0 = x1;
+        fx0 = fx1;
+        x1 = x2;
+        fx1 = f(x1, context);
+        if (fx1 == fx0) {
+            if (fx1 != 0.0) break;
+            x2 = (x1 + x0) / 2.0;
+            continue;
+        }
+        x2 = x1 - fx1 * (x1 - x0) / (fx1 - fx0);
+        bool clamped_high = false;
+        if (x2 <= min) x2 = (x1 + min) / 2.0;
+        if (x2 > max) {
+            x2 = (x1 + max) / 2.0;
+            clamped_high = true;
+        }
+        // A step pulled back from beyond the upper bound shrinks towards the
+        // bound however far away the root lies: it is no sign of convergence.
+        if (!clamped_high && std::fabs((x2 - x1) / x1) < precision) {
+            *root = x2;
+            *x_last = x1;
+            *f_last = fx1;
+            return true;
+        }
+    }
+    *x_last = x1;
+    *f_last = fx1;
+    Print_No_Convergence(x1, fx1);
+    return false;
+}
+
+namespace {
+
+// The state of one Sectant search: the unknown is written into it before each
+// evaluation of Equation0.
+struct Melting_State {
+    int methode, syst;
+    double* zgas;
+    double* ratios;
+    double temp, pres, molal;
+    double mols[10];
+    double Vcm;
+
+    void Set_Unknown(double x)
+    {
+        if (methode == 0) {
+            temp = x;
+        } else if (methode == 1) {
+            pres = x;
+        } else {
+            molal = x;
+            for (int i = 0; i < 4; ++i) mols[i] = ratios[i] * molal;
+        }
+    }
+};
+
+double Melting_Residual(double x, void* context)
+{
+    Melting_State& s = *static_cast<Melting_State*>(context);
+    s.Set_Unknown(x);
+    return Equation0(s.methode, s.syst, s.zgas, s.mols, s.temp, &s.pres, s.Vcm);
+}
+
+}  // namespace
+
+double Sectant(int methode, int syst, double* zgas, double MT, double* ratios, double TK,
+               double PMPa, double Vcm)
+{
+    // Molalities of NaCl, KCl, CaCl2, MgCl2 (FeCl2 and the rest stay 0).
+    Melting_State s{methode, syst, zgas, ratios, TK, PMPa, MT, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, Vcm};
+    for (int i = 0; i < 4; ++i) s.mols[i] = ratios[i] * MT;
+
+    double x1 = 0.0, min = 0.0, max = 0.0;
+    switch (methode) {
+    case 0: x1 = TK; min = 230.0; max = 330.0; break;
+    case 1: x1 = PMPa; min = 0.0; max = 250.0; break;
+    case 3: x1 = MT; min = 0.0; max = 7.0; break;
+    default:
+        // No unknown, start value or bounds belong to another method.
+        Print_No_Convergence(0.0, 0.0);
+        return 0.0;
+    }
+
+    double x2 = 0.0, x_last = 0.0, f_last = 0.0;
+    if (!Melting_Secant(Melting_Residual, &s, x1, min, max, &x2, &x_last, &f_last)) return 0.0;
+    s.Set_Unknown(x2);
+
+    if (methode == 3) {
+        Salt* const salts[4] = {&NaCl, &KCl, &CaCl2, &MgCl2};
+        for (int i = 0; i < 4; ++i) {
+            const double m = ratios[i] * x2;
+            const double mM = m * salts[i]->Mole_Weight;
+            salts[i]->Molality = m;
+            salts[i]->Weight = 100.0 * mM / (1000.0 + mM);
+        }
+    }
+
+    // Properties at the solution (those of the last evaluation, at x1).
+    const int aq = aqueous_liquid;
+    EoSaqueous = 17;
+    Molefractions(aq);
+    Molar_Volume[aq] = Volume_Search(17, aq, moles, s.temp, s.pres);
+    if (Molar_Volume[aq] <= 10.0 || Molar_Volume[aq] > 30.0 || Molar_Volume[aq] == 18.0) {
+        EoSaqueous = 26;
+        Molar_Volume[aq] = Volume_Search(26, aq, moles, s.temp, s.pres);
+        if (Molar_Volume[aq] == 18.0) EoSaqueous = 0;
+    }
+    Density[aq] = Converted_Density(Molar_Volume[aq], moles, imoles);
+    for (int slot = 4; slot <= 5; ++slot) {
+        Molefractions(slot);
+        Molar_Volume[slot] = Volume_Search(0, slot, moles, s.temp, s.pres);
+        Density[slot] = Converted_Density(Molar_Volume[slot], moles, empty);
+    }
+    return x2;
+}

@@ -1,0 +1,53 @@
+// Clathrate melting solution of the density program: the dispatchers that
+// route an equation-of-state number to its model, the pressure integral of
+// water volumes, the equilibrium function clathrate / aqueous solution /
+// non-aqueous phase, and the secant iteration around it.
+//
+// Units: K, MPa, cm3/mol, g/cm3, J/mol; molality in mol per kg H2O.
+#ifndef MELTING_H
+#define MELTING_H
+
+// Copies the fractions of the ten gases of slot `phase` into `moles` and those
+// of Na+, K+, Ca++, Mg++, Cl- into `imoles`.
+void Molefractions(int phase);
+
+// Pressure (MPa) of a non-aqueous phase (slot 1 or 2) of composition ygas and
+// molar volume Vcm by equation of state EoS; 0 outside the domain.
+double Pressure_Search(int EoS, int phase, double* ygas, double TK, double Vcm);
+
+// Molar volume (cm3/mol) of the phase in slot `phase`: ice (3), empty clathrate
+// lattices (4, 5), aqueous solution (equation 17 or 26), non-aqueous phase (1, 2).
+double Volume_Search(int EoS, int phase, double* xgas, double TK, double PMPa);
+
+// The molar volume as Volume_Search, storing fugacities and fugacity
+// coefficients of the gases into slot `phase`. xsalt is not used.
+double Volume_Fugacity(int EoS, int phase, double* xgas, double* xsalt, double TK, double PMPa);
+
+// Integral of the molar volume of water (aqueous slot), ice (3) or an empty
+// clathrate lattice (4, 5) from P0 to PMPa, J/mol.
+double VdP_H2O(int phase, double TK, double PMPa, double P0);
+
+// Chemical potential of water in the more stable clathrate minus that in the
+// aqueous solution, J/mol. methode 0: T unknown, 1: P unknown, 3: salt molality
+// unknown with the non-aqueous molar volume Vcm fixed (P is then written back).
+double Equation0(int methode, int syst, double* zgas, double* molal, double TK, double* PMPa,
+                 double Vcm);
+
+// Root of Equation0 in the unknown chosen by methode (0 temperature, 1
+// pressure, 3 total salt molality of the salt ratios `ratios`); 0.0 when the
+// secant iteration does not converge.
+double Sectant(int methode, int syst, double* zgas, double MT, double* ratios, double TK,
+               double PMPa, double Vcm);
+
+// The clathrate structure of lower Gibbs energy of water: 1 or 2 (2 on a tie).
+int Stable_Clathrate(double G_sI, double G_sII);
+
+// The secant iteration of Sectant on f within [min, max], started at x1 and
+// 1.01 x1: prints the running iteration count, returns true with the root in
+// *root; on failure prints the "No convergence!" block and returns false. The
+// last point and its value are left in *x_last, *f_last either way.
+typedef double (*Unknown_Function)(double x, void* context);
+bool Melting_Secant(Unknown_Function f, void* context, double x1, double min, double max,
+                    double* root, double* x_last, double* f_last);
+
+#endif

@@ -25,7 +25,9 @@ double RealChoiceAbove(int what, double bmin, double re1, double re2, double re3
 
 // Damped secant iteration on func from the start values x1, x2; the damping
 // factor follows from maxit (1 up to 1000, 0.5 up to 2000, 0.25 beyond).
-// Returns the root, or 0.0 on failure.
+// Returns the root, or 0.0 on failure. When the relative accuracy asked for is
+// below double resolution and is never met, a point reached by a secant step of
+// at most 4 DBL_EPSILON (relative) is returned instead of a failure.
 double RootSectant(SectantFunction func, double x1, double x2, double* array1, double* array2,
                    double c1, double c2, double accuracy, int maxit);
 

@@ -53,15 +53,11 @@ double SII_Volume0(double TC)
     return 22.57 * (1.0 + 0.00019335 * TC + 2.1768e-07 * TC * TC - 1.4786e-10 * TC * TC * TC);
 }
 
-// Switching parameter of Thiery et al. (1994) from the ratio of the vapour-like
-// to the liquid-like Soave volume.
+// Switching parameter of Thiery et al. (1994) from the vapour-like and the
+// liquid-like Soave volume.
 double Thiery_Xi(double* xgas, double TK, double PMPa)
 {
-    const double Vv = Volume_Soave(2, xgas, TK, PMPa);
-    const double Vl = Volume_Soave(0, xgas, TK, PMPa);
-    if (Vl <= 0.0) return 0.0;
-    const double Vr = Vv / Vl;
-    return Vr > 1.05 ? std::exp(-0.5 * (1.05 - Vr) * (1.05 - Vr)) : 1.0;
+    return Xi_Thiery(Volume_Soave(2, xgas, TK, PMPa), Volume_Soave(0, xgas, TK, PMPa));
 }
 
 // Molar volume of pure liquid water by Haar et al. (1984), searched from the
@@ -334,6 +330,21 @@ double Equation0(int methode, int syst, double* zgas, double* molal, double TK, 
     return dG;
 }
 
+double Aqueous_Volume(double TK, double PMPa)
+{
+    const int aq = aqueous_liquid;
+    EoSaqueous = 17;
+    Molefractions(aq);
+    double V = Volume_Search(17, aq, moles, TK, PMPa);
+    // 18.0 exactly is the search's own give-up value, not a volume.
+    if (V <= 10.0 || V > 30.0 || V == 18.0) {
+        EoSaqueous = 26;
+        V = Volume_Search(26, aq, moles, TK, PMPa);
+        if (V == 18.0) EoSaqueous = 0;
+    }
+    return V;
+}
+
 int Stable_Clathrate(double G_sI, double G_sII)
 {
     return G_sI < G_sII ? 1 : 2;
@@ -450,14 +461,7 @@ double Sectant(int methode, int syst, double* zgas, double MT, double* ratios, d
 
     // Properties at the solution (those of the last evaluation, at x1).
     const int aq = aqueous_liquid;
-    EoSaqueous = 17;
-    Molefractions(aq);
-    Molar_Volume[aq] = Volume_Search(17, aq, moles, s.temp, s.pres);
-    if (Molar_Volume[aq] <= 10.0 || Molar_Volume[aq] > 30.0 || Molar_Volume[aq] == 18.0) {
-        EoSaqueous = 26;
-        Molar_Volume[aq] = Volume_Search(26, aq, moles, s.temp, s.pres);
-        if (Molar_Volume[aq] == 18.0) EoSaqueous = 0;
-    }
+    Molar_Volume[aq] = Aqueous_Volume(s.temp, s.pres);
     Density[aq] = Converted_Density(Molar_Volume[aq], moles, imoles);
     for (int slot = 4; slot <= 5; ++slot) {
         Molefractions(slot);

@@ -39,6 +39,12 @@ double Equation0(int methode, int syst, double* zgas, double* molal, double TK, 
 double Sectant(int methode, int syst, double* zgas, double MT, double* ratios, double TK,
                double PMPa, double Vcm);
 
+// Molar volume of the aqueous solution in slot aqueous_liquid: by Duan et al.
+// (1992) (EoSaqueous 17) when that gives a volume in (10, 30] other than the
+// give-up value 18.0, else by Haar et al. (1984) (26), else 18.0 (0). Leaves
+// the slot's composition in moles and imoles.
+double Aqueous_Volume(double TK, double PMPa);
+
 // The clathrate structure of lower Gibbs energy of water: 1 or 2 (2 on a tie).
 int Stable_Clathrate(double G_sI, double G_sII);
 

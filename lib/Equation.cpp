@@ -203,6 +203,22 @@ double RootSectant(SectantFunction func, double x1, double x2, double* array1, d
     double settledResidual = 0.0;
     bool haveSettled = false;
 
+    // The iteration is deterministic: once its whole state repeats, it cycles
+    // for ever and the tests below can no longer succeed. The state is compared
+    // with a snapshot taken at iterations 1, 2, 4, 8, ... (Brent's method), so a
+    // cycle of any length is seen soon after it closes; the result is then the
+    // one the remaining iterations would have returned.
+    struct State {
+        double previous, current, flow, fhigh, dx;
+        bool operator==(const State& o) const
+        {
+            return previous == o.previous && current == o.current && flow == o.flow &&
+                   fhigh == o.fhigh && dx == o.dx;
+        }
+    };
+    State snapshot{0.0, 0.0, 0.0, 0.0, 0.0};
+    int next_snapshot = 1;
+
     for (int j = 1; j <= maxit; ++j) {
         bool flat = false;
         if (fhigh == flow && fhigh != 0.0) {
@@ -238,6 +254,12 @@ double RootSectant(SectantFunction func, double x1, double x2, double* array1, d
             settled = current;
             settledResidual = std::fabs(fhigh);
             haveSettled = true;
+        }
+        const State now{previous, current, flow, fhigh, dx};
+        if (j > 1 && now == snapshot) break;
+        if (j == next_snapshot) {
+            snapshot = now;
+            next_snapshot *= 2;
         }
     }
     return haveSettled ? settled : 0.0;

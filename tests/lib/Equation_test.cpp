@@ -461,17 +461,18 @@ TEST(RootSectant, SettlesOnRootBetweenNeighbouringDoubles) {
     // has residual 0.
     ASSERT_GT(0.5 * kUlp1 / (kA + kUlp1), 1e-16);
 
-    // Full steps: the iteration hops between kA and kA + ulp for all 1000
-    // iterations, then returns the neighbour with the smaller residual.
+    // Full steps: the iteration hops between kA and kA + ulp; once the hopping
+    // repeats itself it can never meet the test, and the neighbour with the
+    // smaller residual is returned without running out all 1000 iterations.
     double root = Sectant(HalfUlpRoot, 0.9, 1.1, 1e-16, 1000);
-    EXPECT_EQ(evals.size(), 1002u);
-    for (size_t n = evals.size() - 10; n < evals.size(); ++n)
+    EXPECT_LT(evals.size(), 40u);
+    for (size_t n = evals.size() - 4; n < evals.size(); ++n)
         EXPECT_TRUE(evals[n] == kA || evals[n] == kA + kUlp1) << evals[n];
     EXPECT_EQ(root, kA);
 
     // Quarter steps on a noisy residual cycling over a few ulps.
     root = Sectant(NoisyResidual, 0.9, 1.1, 1e-16, 3000, 2.0);
-    EXPECT_EQ(evals.size(), 3002u);
+    EXPECT_LT(evals.size(), 400u);
     EXPECT_EQ(root, 1.0 + 15.0 * kUlp1);
     EXPECT_LT(std::fabs(root - (kA + 0.5 * kUlp1)), 16.0 * kUlp1);
 }

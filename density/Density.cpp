@@ -1,5 +1,6 @@
 #include "Density.h"
 
+#include "Melting.h"
 #include "Numdef.h"
 
 double TmClath;
@@ -48,4 +49,41 @@ int Vapour_EoS_Number(int choice)
     static const int number[10] = {48, 12, 55, 39, 43, 30, 10, 17, 63, 18};
     if (choice < 1 || choice > 10) return 0;
     return number[choice - 1];
+}
+
+void TotalFI()
+{
+    Gas* const gases[5] = {&H2O, &CO2, &CH4, &N2, &C2H6};
+    Ion* const ions[5] = {&iNa, &iK, &iCa, &iMg, &iCl};
+    // Amounts per cm3 of inclusion: H2O, CO2, CH4, N2, C2H6, Na+, K+, Ca++,
+    // Mg++, Cl-; Vt is the total amount per cm3.
+    double n[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    double Vt = 0.0;
+
+    const int aq = aqueous_liquid;
+    if (Molar_Volume[aq] > 0) {
+        for (int i = 0; i < 5; i++) n[i] += gases[i]->Molefraction[aq] * Fraction[aq] / Molar_Volume[aq];
+        for (int j = 0; j < 5; j++) n[5 + j] += ions[j]->Molefraction[aq] * Fraction[aq] / Molar_Volume[aq];
+        Vt += Fraction[aq] / Molar_Volume[aq];
+    }
+    // The non-aqueous phase, vapour-like (1) or liquid-like (2), holds no ions.
+    for (int slot = 1; slot <= 2; slot++) {
+        if (Molar_Volume[slot] > 0) {
+            for (int i = 0; i < 5; i++) {
+                n[i] += gases[i]->Molefraction[slot] * Fraction[slot] / Molar_Volume[slot];
+            }
+            Vt += Fraction[slot] / Molar_Volume[slot];
+        }
+    }
+
+    double sum = 0.0;
+    for (double amount : n) sum += amount;
+    if (sum > 0) {
+        for (int i = 0; i < 5; i++) gases[i]->Molefraction[0] = n[i] / sum;
+        for (int j = 0; j < 5; j++) ions[j]->Molefraction[0] = n[5 + j] / sum;
+    }
+
+    Molefractions(0);
+    if (Vt > 0) Molar_Volume[0] = 1 / Vt;
+    Density[0] = Converted_Density(Molar_Volume[0], moles, imoles);
 }

@@ -46,4 +46,10 @@ int Clathrate_EoS_Number(int choice);
 //     Duan et al. 1992, Thiery et al., Duan et al. 1996
 int Vapour_EoS_Number(int choice);
 
+// Bulk properties of the whole inclusion (slot 0) from the aqueous solution and
+// the non-aqueous phase (slots 1 and 2), each weighted by its volume fraction:
+// amount-of-substance fractions of the five gases and five ions, molar volume
+// and density. Slots whose molar volume is not positive add nothing.
+void TotalFI();
+
 #endif

@@ -11,7 +11,11 @@
 
 #include "Console.h"
 #include "Density.h"
+#include "Lvequil.h"
+#include "Melting.h"
 #include "Numdef.h"
+#include "Results.h"
+#include "Saturati.h"
 
 using std::cout;
 using std::endl;
@@ -20,6 +24,8 @@ namespace {
 
 const char* const RULE =
     "___________________________________________________________________________";
+const char* const STARS =
+    "****************************************************************************";
 const char* const CHOOSE = "\t\t\t\t\t\t\tchoose number: ";
 const char* const YES_NO = "\t(y/n):  ";
 const char* const ANSWER_YN = "\tPlease answer with 'y' or 'n'";
@@ -328,13 +334,10 @@ void Ask_Volume_Fraction()
     if (syst == 2) Fraction[1] = 1 - Fraction[aqueous_liquid];
 }
 
-// Name of the results file: one word of at most MAX_FILENAME characters.
-void Ask_Filename(char* filename)
+// Reads the name of the results file after its prompt: one word of at most
+// MAX_FILENAME characters; a longer word is refused and the prompt repeats.
+void Read_Filename(char* filename)
 {
-    cout << endl << RULE;
-    cout << endl << "FILE INFORMATION";
-    cout << endl;
-    cout << endl << FILE_PROMPT;
     for (;;) {
         const std::string word = Read_Word();
         if (word.size() <= static_cast<std::size_t>(MAX_FILENAME)) {
@@ -346,40 +349,144 @@ void Ask_Filename(char* filename)
     }
 }
 
+void Ask_Filename(char* filename)
+{
+    cout << endl << RULE;
+    cout << endl << "FILE INFORMATION";
+    cout << endl;
+    cout << endl << FILE_PROMPT;
+    Read_Filename(filename);
+}
+
+// Saturation curve of a pure fluid, for the homogenisation data of a one-gas
+// carbonic phase.
+struct Pure_Fluid {
+    const char* heading;
+    const Gas* gas;
+    double (*Tsat)(int what, double x);   // what 1: from P (MPa), 2: from V (cc/mol)
+    double (*Psat)(double TK);
+    double (*Vsat)(int phase, double TK);  // phase 1 vapour, else liquid
+};
+
 // Homogenisation data of the carbonic phase: the saturation curve of a pure
-// gas, or the bubble/dew point of a mixture.
+// gas, or the bubble/dew point of a mixture. Leaves Thom, Phom, Vhom, Dhom set
+// and the molar volume of slot `mode` equal to Vhom.
 void Carbonic_Phase(int mean, int mode)
 {
-    (void)mean;
-    (void)mode;
+    static const Pure_Fluid pure[4] = {
+        {"Liquid-vapour equilibrium pure CO2 (Duschek et al., 1990, Span & Wagner, 1996):", &CO2,
+         CO2_Tsat, CO2_Psat, CO2_Vsat},
+        {"Liquid-vapour equilibrium pure CH4 (Setzmann & Wagner, 1991):", &CH4, CH4_Tsat,
+         CH4_Psat, CH4_Vsat},
+        {"Liquid-vapour equilibrium pure N2 (Jacobsen et al., 1986):", &N2, N2_Tsat, N2_Psat,
+         N2_Vsat},
+        {"Liquid-vapour equilibrium pure C2H6 (Friend et al., 1991):", &C2H6, C2H6_Tsat,
+         C2H6_Psat, C2H6_Vsat},
+    };
+    const Pure_Fluid* fluid = nullptr;
+    for (int i = 0; i < 4 && fluid == nullptr; i++) {
+        if (Raman[1 + i] == 1.0) fluid = &pure[i];
+    }
+
+    if (fluid != nullptr) {
+        if (mean == 1 || mean == 2) {
+            Thom = fluid->Tsat(2, Vhom);
+            Phom = fluid->Psat(Thom);
+        } else {
+            if (mean == 4) Thom = fluid->Tsat(1, Phom);
+            if (mean == 3) Phom = fluid->Psat(Thom);
+            Vhom = fluid->Vsat(mode, Thom);
+            // Outside the two-phase range there is no saturated volume (0):
+            // no density either, rather than a division by zero.
+            Dhom = Vhom > 0 ? fluid->gas->Mole_Weight / Vhom : 0.0;
+        }
+        cout << endl << fluid->heading << endl;
+        cout << endl << "Temperature = " << Thom << " K";
+        cout << endl << "Pressure = " << Phom << " MPa";
+        cout << endl << "Molar Volume = " << Vhom << " cc/mol";
+        cout << endl << "Density = " << Dhom << " g/cc";
+    } else if (mean == 1 || mean == 2) {
+        // No homogenisation is computed for a mixture of known density; the
+        // values only stand in for start values and are not reported.
+        Phom = 10.0;
+        Thom = 280.0;
+    } else {
+        // Homogenisation pressure at Th (3) or temperature at Ph (4); the
+        // homogeneous fluid is the phase of slot `mode`.
+        BubbleDew_Point(Volume_Fugacity, mean == 3 ? 1 : 0, EoSvapour, 2, 1, Raman, empty, &Thom,
+                        &Phom, mode);
+        Vhom = Molar_Volume[mode];
+        Dhom = Converted_Density(Vhom, Raman, empty);
+        if (EoSvapour == 63) {
+            // Thiery et al. (1994) take the homogeneous volume from Lee & Kesler.
+            Vlee = Volume_Search(39, mode, Raman, Thom, Phom);
+            cout << endl << "Homogenisation Molar Volume (Lee & Kesler, 1975) = " << Vlee << " cc/mol";
+            Vhom = Vlee;
+        }
+    }
+    Molar_Volume[mode] = Vhom;
 }
 
 // Range in which the model can reproduce the melting temperature: salt-free
-// maximum temperature and minimum pressure, NaCl-eutectic maximum pressure.
-// Sets `past` when the measured melting temperature cannot be reached.
-void Limit_Check(int& past, double& Pmin, double& Pmax, double& Tmin, double& Tmax, double& Mmax)
+// maximum temperature (at 200 MPa) and minimum pressure, and the maximum
+// pressure in a NaCl solution at the eutectic molality 5.463 mol/kg. Sets
+// `past` when the measured melting temperature cannot be reached.
+void Limit_Check(int& past, double& Pmin, double& Pmax, double& Tmax, double& Mmax)
 {
-    (void)past;
-    (void)Pmin;
-    (void)Pmax;
-    (void)Tmin;
-    (void)Tmax;
-    (void)Mmax;
+    cout << endl << endl << "SALT-FREE SYSTEM:" << endl;
+    Tmax = Sectant(0, 0, Raman, 0.0, empty, 300.0, 200.0, 0.0);
+    cout << endl << endl << STARS;
+    cout << endl << "Maximum clathrate melting temperature = " << Tmax - 273.15
+         << " \xB0" "C (at 200 MPa)" << endl;
+    cout << STARS << endl;
+    if (TmClath > Tmax) past = 1;
+
+    Pmin = Sectant(1, 2, Raman, 0.0, empty, TmClath, 1.0, 0.0);
+    cout << endl << endl << STARS;
+    cout << endl << "Minimum clathrate melting pressure = " << Pmin << " MPa (at "
+         << TmClath - 273.15 << " \xB0" "C)" << endl;
+    cout << STARS << endl;
+    if (Pmin <= 0) past = 1;
+
+    // The NaCl-H2O eutectic bounds the salinity: pure NaCl at 5.463 mol/kg.
+    double saved[10];
+    for (int i = 0; i < 10; i++) {
+        saved[i] = Ratio[i];
+        Ratio[i] = 0;
+    }
+    Ratio[0] = 1.0;
+    Mmax = 5.463;
+    cout << endl << "EUTECTIC NaCl SYSTEM (molality = 5.463 mol/kgH2O):" << endl;
+    Pmax = Sectant(1, 0, Raman, 5.463, Ratio, TmClath, 10.0, 0.0);
+    cout << endl << endl << STARS;
+    cout << endl << "Maximum clathrate melting pressure = " << Pmax << " MPa (at "
+         << TmClath - 273.15 << " \xB0" "C)" << endl;
+    cout << STARS << endl;
+    for (int i = 0; i < 10; i++) Ratio[i] = saved[i];
 }
 
 // Salinity and pressure at which clathrate, aqueous solution and the
-// non-aqueous phase coexist at the melting temperature.
+// non-aqueous phase of molar volume Vhom coexist at the melting temperature.
+// A failed molality search from 1 mol/kg is started once more from 6 mol/kg.
 void Melting_Solution(int mode)
 {
-    (void)mode;
+    cout << endl << RULE;
+    MmClath = Sectant(3, syst, Raman, 1.0, Ratio, TmClath, 0.0, Vhom);
+    if (MmClath <= 0) MmClath = Sectant(3, syst, Raman, 6.0, Ratio, TmClath, 0.0, Vhom);
+    PmClath = Pressure_Search(EoSvapour, mode, Raman, TmClath, Vhom);
 }
 
-// Results of the whole run, written to the file the user named.
-void Write_Results(const char* filename, int mean, int mode)
+// Writes the results file. A name that cannot be written (no such directory,
+// no permission, a full disk) is reported and another name is asked for, so
+// that the results of the run are not lost.
+void Write_Results(char* filename, int mean)
 {
-    (void)filename;
-    (void)mean;
-    (void)mode;
+    while (!Write_Density_Results(filename, mean)) {
+        cout << endl << "\tERROR: cannot write the results file " << filename;
+        cout << endl << FILE_PROMPT;
+        Read_Filename(filename);
+    }
+    cout << endl << "Results are now available in file : " << filename << std::flush;
 }
 
 }  // namespace
@@ -393,7 +500,7 @@ int main()
     int past = 0;
     double Pmin = 0.0;     // MPa
     double Pmax = 200.0;   // MPa
-    double Tmin = 250.0;   // K
+    [[maybe_unused]] double Tmin = 250.0;   // K, lower model bound; no search changes it
     double Tmax = 320.0;   // K
     double Mmax = 0.0;     // mol/kg H2O
 
@@ -422,9 +529,9 @@ int main()
         cout << endl;
         cout << endl << "Do you want a limit check? (y/n) : ";
         yn = Read_Char();
-        if (yn == 'y') Limit_Check(past, Pmin, Pmax, Tmin, Tmax, Mmax);
+        if (yn == 'y') Limit_Check(past, Pmin, Pmax, Tmax, Mmax);
         if (past == 0) Melting_Solution(mode);
-        Write_Results(filename, mean, mode);
+        Write_Results(filename, mean);
     }
 
     cout << endl << endl << RULE;

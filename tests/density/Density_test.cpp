@@ -68,6 +68,99 @@ TEST(DialogueMenus, EquationOfStateNumbers)
     for (int outside : {0, 11}) EXPECT_EQ(Vapour_EoS_Number(outside), 0) << outside;
 }
 
+// Bulk inclusion from an aqueous solution (35 vol%, 18.2 cc/mol) and a
+// liquid-like carbonic phase (65 vol%, 55 cc/mol); the vapour-like slot has a
+// volume but no volume fraction. The bulk must conserve amount and mass.
+TEST(TotalInclusion, ConservesAmountAndMass)
+{
+    Gas* const gases[5] = {&H2O, &CO2, &CH4, &N2, &C2H6};
+    Gas* const others[5] = {&H2S, &NH3, &H2, &O2, &CO};
+    Ion* const ions[5] = {&iNa, &iK, &iCa, &iMg, &iCl};
+    const double M[10] = {18.01528, 44.0098, 16.04276, 28.01348, 30.06964,
+                          22.989768, 39.09873, 40.078, 24.305, 35.4727};
+    const double aq[10] = {0.877, 0.012, 0.001, 0.0005, 0.0005, 0.04, 0.01, 0.002, 0.001, 0.056};
+    const double liquid[5] = {0.01, 0.7, 0.19, 0.06, 0.04};
+    for (int slot = 0; slot < 10; slot++) {
+        for (Gas* g : gases) g->Molefraction[slot] = 0;
+        for (Gas* g : others) g->Molefraction[slot] = 0;
+        for (Ion* i : ions) i->Molefraction[slot] = 0;
+        Molar_Volume[slot] = Density[slot] = Fraction[slot] = 0;
+    }
+    for (int i = 0; i < 5; i++) {
+        gases[i]->Molefraction[aqueous_liquid] = aq[i];
+        ions[i]->Molefraction[aqueous_liquid] = aq[5 + i];
+        gases[i]->Molefraction[2] = liquid[i];
+        gases[i]->Molefraction[1] = 0.2;
+    }
+    Molar_Volume[aqueous_liquid] = 18.2;
+    Fraction[aqueous_liquid] = 0.35;
+    Molar_Volume[2] = 55.0;
+    Fraction[2] = 0.65;
+    Molar_Volume[1] = 300.0;
+
+    TotalFI();
+
+    const double n_aq = 0.35 / 18.2, n_liquid = 0.65 / 55.0;   // mol per cm3 of inclusion
+    EXPECT_NEAR(Molar_Volume[0], 1.0 / (n_aq + n_liquid), 1e-12);
+    double sum = 0.0, mass_aq = 0.0, mass_liquid = 0.0, mass_bulk = 0.0;
+    for (int i = 0; i < 10; i++) {
+        const double x = i < 5 ? gases[i]->Molefraction[0] : ions[i - 5]->Molefraction[0];
+        const double expected = (aq[i] * n_aq + (i < 5 ? liquid[i] * n_liquid : 0.0)) / (n_aq + n_liquid);
+        EXPECT_NEAR(x, expected, 1e-14) << i;
+        sum += x;
+        mass_aq += aq[i] * M[i];
+        if (i < 5) mass_liquid += liquid[i] * M[i];
+        mass_bulk += x * M[i];
+    }
+    EXPECT_NEAR(sum, 1.0, 1e-15);
+    // Mass per cm3 of inclusion is the volume-weighted sum of the phase densities.
+    EXPECT_NEAR(Density[0], 0.35 * mass_aq / 18.2 + 0.65 * mass_liquid / 55.0, 1e-12);
+    EXPECT_NEAR(Density[0] * Molar_Volume[0], mass_bulk, 1e-10);
+    // The ions come from the solution alone and keep its charge balance.
+    EXPECT_NEAR(iNa.Molefraction[0] + iK.Molefraction[0] + 2 * iCa.Molefraction[0] + 2 * iMg.Molefraction[0],
+                iCl.Molefraction[0], 1e-15);
+
+    // Vapour-like instead of liquid-like: the same bulk.
+    for (int i = 0; i < 5; i++) gases[i]->Molefraction[1] = liquid[i];
+    Fraction[1] = 0.65;
+    Fraction[2] = 0.0;
+    Molar_Volume[1] = 55.0;
+    Molar_Volume[2] = 300.0;
+    const double bulk_volume = Molar_Volume[0], bulk_density = Density[0];
+    TotalFI();
+    EXPECT_NEAR(Molar_Volume[0], bulk_volume, 1e-12);
+    EXPECT_NEAR(Density[0], bulk_density, 1e-14);
+}
+
+// Phases without a molar volume add nothing and leave no division by zero.
+TEST(TotalInclusion, PhasesWithoutVolumeAreSkipped)
+{
+    Gas* const gases[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
+    Ion* const ions[5] = {&iNa, &iK, &iCa, &iMg, &iCl};
+    for (int slot = 0; slot < 10; slot++) {
+        Molar_Volume[slot] = Density[slot] = Fraction[slot] = 0;
+        for (Gas* g : gases) g->Molefraction[slot] = 0;
+        for (Ion* i : ions) i->Molefraction[slot] = 0;
+    }
+    H2O.Molefraction[aqueous_liquid] = 1.0;
+    CO2.Molefraction[1] = 1.0;
+    Fraction[aqueous_liquid] = 0.5;
+    Fraction[1] = 0.5;
+    Molar_Volume[aqueous_liquid] = -18.0;
+    TotalFI();
+    EXPECT_EQ(Molar_Volume[0], 0.0);
+    EXPECT_EQ(Density[0], 0.0);
+    EXPECT_EQ(H2O.Molefraction[0], 0.0);
+    EXPECT_EQ(CO2.Molefraction[0], 0.0);
+
+    Molar_Volume[1] = 40.0;   // only the carbonic phase counts
+    TotalFI();
+    EXPECT_EQ(CO2.Molefraction[0], 1.0);
+    EXPECT_EQ(H2O.Molefraction[0], 0.0);
+    EXPECT_NEAR(Molar_Volume[0], 80.0, 1e-12);
+    EXPECT_NEAR(Density[0], 44.0098 / 80.0, 1e-14);
+}
+
 TEST(DensityGlobals, AqueousSolutionSlot)
 {
     EXPECT_EQ(aqueous_liquid, 7);

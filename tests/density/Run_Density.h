@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,6 +20,36 @@ struct Density_Run {
     std::string errors;               // everything written to standard error
     int status = -1;                  // exit status (124: killed by the timeout)
     std::vector<std::string> files;   // files created in the working directory
+    std::map<std::string, std::string> contents;   // their contents, by name
+};
+
+// Answers to the dialogue, one field per question; an empty field asks
+// nothing. `restart` answers the bubble/dew-point solver's offer to restart
+// (asked for a mixture given by homogenisation temperature or pressure).
+struct Script {
+    std::string T = "5";
+    std::string clath = "1";
+    std::string fractions = "0.5 0.5 0 0";
+    std::string mean = "1";
+    std::string value = "50";
+    std::string mode = "1";
+    std::string vapour = "1";
+    std::string salts = "100 0 0 0";
+    std::string volume = "y 30";
+    std::string file = "results.txt";
+    std::string restart = "";
+    std::string proceed = "y";
+    std::string limit = "n";
+
+    std::string Text() const
+    {
+        std::string text;
+        for (const std::string* field : {&T, &clath, &fractions, &mean, &value, &mode, &vapour,
+                                         &salts, &volume, &file, &restart, &proceed, &limit}) {
+            if (!field->empty()) text += *field + "\n";
+        }
+        return text;
+    }
 };
 
 inline std::string Read_File(const std::string& path)
@@ -28,8 +59,8 @@ inline std::string Read_File(const std::string& path)
 }
 
 // Feeds `answers` to standard input of the program, run in an empty directory
-// of its own under a 20-second timeout so that a dialogue that waits for
-// more input can never hang the tests.
+// of its own under a 120-second timeout (sanitizer builds are slow), so that a
+// dialogue that waits for more input can never hang the tests.
 inline Density_Run Run_Density(const std::string& answers)
 {
     namespace fs = std::filesystem;
@@ -44,7 +75,7 @@ inline Density_Run Run_Density(const std::string& answers)
         script << answers;
     }
     std::ostringstream command;
-    command << "cd '" << work.string() << "' && timeout 20 '" << FI_DENSITY_EXE << "' < '"
+    command << "cd '" << work.string() << "' && timeout 120 '" << FI_DENSITY_EXE << "' < '"
             << (base / "answers.txt").string() << "' > '" << (base / "transcript.txt").string()
             << "' 2> '" << (base / "stderr.txt").string() << "'";
     const int raw = std::system(command.str().c_str());
@@ -53,6 +84,9 @@ inline Density_Run Run_Density(const std::string& answers)
     run.errors = Read_File((base / "stderr.txt").string());
     for (const auto& entry : fs::directory_iterator(work)) {
         run.files.push_back(entry.path().filename().string());
+        if (entry.is_regular_file()) {
+            run.contents[entry.path().filename().string()] = Read_File(entry.path().string());
+        }
     }
     fs::remove_all(base);
     return run;

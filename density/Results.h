@@ -1,0 +1,14 @@
+// Results file of the density program: the clathrate, non-aqueous and aqueous
+// phases at final clathrate melting, the homogenisation data and, when the
+// volume fractions are known, the whole inclusion.
+#ifndef RESULTS_H
+#define RESULTS_H
+
+// Writes the results file `filename` (created or truncated) from the globals of
+// the run; `mean` is how the density of the non-aqueous phase was given (1
+// molar volume, 2 density, 3 homogenisation temperature, 4 homogenisation
+// pressure). Returns false when the file could not be opened or not written
+// completely, so that the caller can ask for another name.
+bool Write_Density_Results(const char* filename, int mean);
+
+#endif

@@ -493,6 +493,24 @@ TEST(DensityProgram, LimitCheckAgainstMeasuredDissociationPressures)
     for (int i = 0; i < 6; i++) EXPECT_TRUE(used[i]) << eos_name[i];
 }
 
+// Pure CH4 cannot homogenise at 0 C, far above its critical point: the
+// saturated volume is 0 and so is the density, not a division by zero.
+TEST(DensityProgram, NoSaturatedVolumeGivesNoDensity)
+{
+    for (const char* mean : {"3", "4"}) {
+        SCOPED_TRACE(mean);
+        Script s = Make("5", "1", "0 1 0 0", mean, mean[0] == '3' ? "0" : "60", "1", "", "100 0 0 0", "n", "n");
+        const Density_Run run = Run_Density(s.Text());
+        ASSERT_EQ(run.status, 0);
+        EXPECT_NE(run.transcript.find("\nMolar Volume = 0 cc/mol\nDensity = 0 g/cc\n"), std::string::npos);
+        EXPECT_EQ(Count(run.transcript, "inf"), 0);
+        const Results r = Parse(run.contents.at(s.file));
+        EXPECT_EQ(r.Get("NON-AQUEOUS", "Vh (cc/mol)"), 0.0);
+        EXPECT_EQ(r.Get("NON-AQUEOUS", "Dh (g/cc)"), 0.0);
+        EXPECT_EQ(r.Get("CLATHRATE", "Pm (MPa)"), 0.0);
+    }
+}
+
 // A results file that cannot be written is reported by name and asked for
 // again under the same rules as the first name, until one works.
 TEST(DensityProgram, UnwritableResultsFileIsAskedForAgain)

@@ -1,0 +1,301 @@
+// Lee, B.I. and Kesler, M.G. (1975). A generalized thermodynamic correlation
+// based on three-parameter corresponding states. AIChE Journal 21, 510-527.
+//
+// Each fluid y has, in reduced variables Tr = T/Tc and Vr = V Pc/(R Tc),
+//   Z = 1 + B/Vr + C/Vr^2 + D/Vr^5 + c4/(Tr^3 Vr^2) (beta + gamma/Vr^2) exp(-gamma/Vr^2),
+//   B = b1 + b2/Tr + b3/Tr^2 + b4/Tr^3,  C = c1 + c2/Tr + c3/Tr^3,  D = d1 + d2/Tr,
+// and a mixture volume at (T, P) is V = V0 + (w/w_ref) (V1 - V0), V0 and V1 being
+// the simple- and reference-fluid volumes at the mixture's pseudo-critical state
+// (Lee & Kesler mixing rules, Zc = 0.2905 - 0.085 w).
+#include "Lee.h"
+
+#include <cmath>
+
+#include "Equation.h"
+#include "Numdef.h"
+#include "Redlich.h"
+#include "Reid.h"
+
+namespace {
+
+const double R = 8.31451;  // J/(mol K) = MPa cm3/(mol K)
+
+// Constants of Lee & Kesler (1975), Table 1, with the signs folded in so that
+// every term of B, C and D is added. Row 0 simple fluid, row 1 reference fluid.
+// (A namespace of their own keeps gamma apart from the C library's gamma().)
+namespace Fluid {
+const double b[2][4] = {{0.1181193, -0.265728, -0.15479, -0.030323},
+                        {0.2026579, -0.331511, -0.027655, -0.203488}};
+const double c[2][3] = {{0.0236744, -0.0186984, 0.0}, {0.0313385, -0.0503618, 0.016901}};
+const double d[2][2] = {{1.55488e-05, 6.23689e-05}, {4.8736e-05, 7.40336e-06}};
+const double c4[2] = {0.042724, 0.041577};
+const double beta[2] = {0.65392, 1.226};
+const double gamma[2] = {0.060167, 0.03754};
+}  // namespace Fluid
+
+Gas* const Species[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
+
+// Species constants and pseudo-critical state of the last composition given to
+// Mixture; Vcij holds the pair volumes Vc_ij.
+double Tc[10], Pc[10], Ac[10], Zc[10], Vc[10];
+double Vcij[10][10];
+double TcMix, PcMix, VcMix, ZcMix, wMix;
+
+// ln phi of each species in the simple (row 0) and reference (row 1) fluid.
+double lnphi[2][10];
+
+// Mole fractions normalised to a sum of 1; an all-zero vector stays as it is.
+void Normalise(const double* xgas, double* y) {
+    double sum = 0.0;
+    for (int i = 0; i < 10; i++) sum += xgas[i];
+    for (int i = 0; i < 10; i++) y[i] = (sum != 0.0) ? xgas[i] / sum : xgas[i];
+}
+
+void InvalidState(int phase) {
+    for (int i = 0; i < 10; i++) {
+        Gas_Coefficients(i, phase, 1.0);
+        Gas_Fugacities(i, phase, 0.0);
+    }
+}
+
+}  // namespace
+
+void Mixture(double* xgas) {
+    Reid_Constants();
+    for (int i = 0; i < 10; i++) {
+        Tc[i] = Species[i]->Tcrit;
+        Pc[i] = Species[i]->Pcrit;
+        Ac[i] = Species[i]->Acentric;
+    }
+    for (int i = 0; i < 10; i++) {
+        Zc[i] = 0.2905 - 0.085 * Ac[i];
+        Vc[i] = R * Zc[i] * Tc[i] / Pc[i];
+    }
+
+    wMix = 0.0;
+    for (int i = 0; i < 10; i++) wMix += xgas[i] * Ac[i];
+
+    double cube[10];
+    for (int i = 0; i < 10; i++) cube[i] = std::pow(Vc[i], 1.0 / 3.0);
+    for (int i = 0; i < 10; i++)
+        for (int j = 0; j < 10; j++) {
+            double mean = (cube[i] + cube[j]) / 2.0;
+            Vcij[i][j] = (i == j) ? Vc[i] : mean * mean * mean;
+        }
+
+    VcMix = 0.0;
+    double T0 = 0.0;
+    for (int i = 0; i < 10; i++)
+        for (int j = 0; j < 10; j++) {
+            VcMix += xgas[i] * xgas[j] * Vcij[i][j];
+            T0 += xgas[i] * xgas[j] * Vcij[i][j] * std::sqrt(Tc[i] * Tc[j]);
+        }
+    // Volume-weighted pseudo-critical temperature. An empty composition has no
+    // critical state: its reduced variables are taken as 0 (ideal gas, Z = 1).
+    TcMix = (VcMix != 0.0) ? T0 / VcMix : 0.0;
+    ZcMix = 0.2905 - 0.085 * wMix;
+    PcMix = (VcMix != 0.0) ? R * ZcMix * TcMix / VcMix : 0.0;
+}
+
+double Compressibility(int y, double* xgas, double TK, double Vcm) {
+    if (y != 0 && y != 1) return 1.0;  // no such fluid
+    Mixture(xgas);
+    double Tr = (TcMix != 0.0) ? TK / TcMix : 0.0;
+    double Vr = (VcMix != 0.0) ? Vcm * ZcMix / VcMix : 0.0;
+    if (!(Tr > 0.0 && Vr > 0.0)) return 1.0;
+    double Vr2 = Vr * Vr;
+    const double* bf = Fluid::b[y];
+    const double* cf = Fluid::c[y];
+    const double* df = Fluid::d[y];
+    const double ga = Fluid::gamma[y];
+    if (!(std::fabs(ga / Vr2) < 227.0)) return 1.0;
+
+    double Tr2 = Tr * Tr, Tr3 = Tr2 * Tr;
+    double B = bf[0] + bf[1] / Tr + bf[2] / Tr2 + bf[3] / Tr3;
+    double C = cf[0] + cf[1] / Tr + cf[2] / Tr3;
+    double D = df[0] + df[1] / Tr;
+    double E = Fluid::c4[y] * (Fluid::beta[y] + ga / Vr2) * std::exp(-ga / Vr2);
+    return 1.0 + B / Vr + C / Vr2 + D / (Vr2 * Vr2 * Vr) + E / (Tr3 * Vr2);
+}
+
+double FS0(double Vcm, double* xgas, double* nix, double TK, double PMPa) {
+    (void)nix;
+    return Compressibility(0, xgas, TK, Vcm) - PMPa * Vcm / (R * TK);
+}
+
+double FS1(double Vcm, double* xgas, double* nix, double TK, double PMPa) {
+    (void)nix;
+    return Compressibility(1, xgas, TK, Vcm) - PMPa * Vcm / (R * TK);
+}
+
+double Seperate_Volume(int y, double first, double* xgas, double TK, double PMPa) {
+    SectantFunction residual = (y == 0) ? FS0 : FS1;
+    // Start points walk away from `first` in steps of 0.1 first: upward from a
+    // vapour-like start, downward (towards 0) from a liquid-like one.
+    double x1 = first;
+    for (int k = 1; k <= 10; k++) {
+        if (first > 150.0)
+            x1 = x1 + 0.1 * first;
+        else
+            x1 = x1 - 0.1 * first;
+        double x2 = 1.1 * x1;
+        double result = RootSectant(residual, x1, x2, xgas, empty, TK, PMPa, 1e-16, 3000);
+        if (result > 0.0) return result;
+    }
+    return 0.0;
+}
+
+double Volume_Lee(double first, double* xgas, double TK, double PMPa) {
+    const double wRef = 0.3978;  // acentric factor of the reference fluid, n-octane
+    double y[10];
+    Normalise(xgas, y);
+    if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
+    double V0 = Seperate_Volume(0, first, y, TK, PMPa);
+    double V1 = Seperate_Volume(1, first, y, TK, PMPa);
+    if (!(V0 > 1.0 && V1 > 1.0)) return 0.0;
+    Mixture(y);
+    return V0 + wMix * (V1 - V0) / wRef;
+}
+
+double FP(double PMPa, double* xgas, double* nix, double TK, double Vcm) {
+    (void)nix;
+    return Volume_Lee(Vcm, xgas, TK, PMPa) - Vcm;
+}
+
+double Pressure_Lee(double first, double* xgas, double TK, double Vcm) {
+    double y[10];
+    Normalise(xgas, y);
+    if (!(TK > 0.0 && Vcm > 1.0)) return 0.0;
+    for (int k = 1; k <= 10; k++) {
+        double x1 = first - k * 0.1 * first;
+        double x2 = 1.1 * x1;
+        double P = RootSectant(FP, x1, x2, y, empty, TK, Vcm, 1e-12, 3000);
+        if (P > 0.0) return P;
+    }
+    return 0.0;
+}
+
+// ln phi_i = d(n A_res/RT)/dn_i at constant T and total volume, minus ln Z, of
+// fluid y with the mixture's pseudo-critical constants: with Qm = Vc/Zc (so that
+// Vr = V/Qm), the residual Helmholtz energy per mole is
+//   B Qm/V + C Qm^2/(2 V^2) + D Qm^5/(5 V^5) + (exponential term),
+// and the derivatives of n Qm and Tc with respect to n_i follow from the
+// mixing rules.
+void Coefficients(int y, double* xgas, double TK, double PMPa, double Vy) {
+    if (y != 0 && y != 1) return;  // no such fluid, no row to fill
+    Mixture(xgas);
+    double Z = (TK > 0.0) ? PMPa * Vy / (R * TK) : 0.0;
+    if (Vy <= 1.0 || TK <= 0.0 || Z <= 0.0) {
+        for (int i = 0; i < 10; i++) lnphi[y][i] = 0.0;
+        return;
+    }
+
+    const double T = TK, V = Vy, Tcm = TcMix;
+    const double* bf = Fluid::b[y];
+    const double* cf = Fluid::c[y];
+    const double* df = Fluid::d[y];
+    const double b1 = bf[0], b2 = bf[1], b3 = bf[2], b4 = bf[3];
+    const double c1 = cf[0], c2 = cf[1], c3 = cf[2];
+    const double d1 = df[0], d2 = df[1];
+    const double c4y = Fluid::c4[y], be = Fluid::beta[y], ga = Fluid::gamma[y];
+    const double T2 = T * T, T3 = T2 * T;
+    const double Tc2 = Tcm * Tcm, Tc3 = Tc2 * Tcm;
+
+    double B = b1 + b2 * Tcm / T + b3 * Tc2 / T2 + b4 * Tc3 / T3;
+    double C = c1 + c2 * Tcm / T + c3 * Tc3 / T3;
+    double D = d1 + d2 * Tcm / T;
+    double Qm = VcMix / ZcMix;
+    double Qm2 = Qm * Qm, Qm3 = Qm2 * Qm, Qm4 = Qm3 * Qm, Qm5 = Qm4 * Qm;
+    double g = -ga * Qm2;
+    double V2 = V * V;
+    double G = g / V2;
+    double lnZ = std::log(Z);
+
+    for (int i = 0; i < 10; i++) {
+        if (std::fabs(G) >= 227.0) {
+            lnphi[y][i] = 0.0;
+            continue;
+        }
+        double dVc = 0.0, dT0 = 0.0;
+        for (int j = 0; j < 10; j++) {
+            dVc += 2.0 * xgas[j] * Vcij[i][j];
+            dT0 += 2.0 * xgas[j] * Vcij[i][j] * std::sqrt(Tc[i] * Tc[j]);
+        }
+        double dTc = dT0 / VcMix - TcMix * dVc / VcMix;
+        double dZc = Zc[i];
+        double dQm = dVc / ZcMix - VcMix * dZc / (ZcMix * ZcMix);
+
+        double dB = (b2 / T + 2.0 * b3 * Tcm / T2 + 3.0 * b4 * Tc2 / T3) * dTc;
+        double dC = (c2 / T + 3.0 * c3 * Tc2 / T3) * dTc;
+        double dD = d2 * dTc / T;
+        double dQB = Qm * dB + B * dQm;
+        double dQC = Qm2 * dC + 2.0 * C * Qm * dQm;
+        double dQD = Qm5 * dD + 5.0 * D * Qm4 * dQm;
+
+        double a1 = (c4y * be / T3) * (2.0 * Tc3 * Qm * dQm + 3.0 * Qm2 * Tc2 * dTc) +
+                    c4y * be * Qm2 * Tc3 / T3;
+        double a2 =
+            (c4y * ga * Qm2 / T3) * (2.0 * (2.0 - be) * Tc3 * Qm * dQm + 3.0 * Qm2 * Tc2 * dTc) +
+            c4y * ga * Qm4 * Tc3 / T3;
+        double a3 = (c4y * ga * Qm2 / T3) * (-2.0 * ga * Qm3 * Tc3 * dQm);
+
+        double e = std::exp(G);
+        double IB = (B * Qm + dQB) / V;
+        double IC = (C * Qm2 + dQC) / (2.0 * V2);
+        double ID = (D * Qm5 + dQD) / (5.0 * V2 * V2 * V);
+        double IE = -(1.0 - e) * a1 / (2.0 * g) + (1.0 - e * (1.0 - G)) * a2 / (2.0 * g * g) -
+                    (1.0 - e * (1.0 - G + g * g / (2.0 * V2 * V2))) * a3 / (g * g * g);
+        lnphi[y][i] = IB + IC + ID + IE - lnZ;
+    }
+}
+
+double LnPhi_Lee(int y, int i) {
+    if (y < 0 || y > 1 || i < 0 || i > 9) return 0.0;
+    return lnphi[y][i];
+}
+
+void Fugacity_Lee(int phase, double* xgas, double TK, double PMPa, double Vcm) {
+    const double wRef = 0.3978;  // acentric factor of the reference fluid, n-octane
+    double y[10];
+    Normalise(xgas, y);
+    if (TK <= 0.0 || PMPa <= 0.0 || Vcm <= 1.0) {
+        InvalidState(phase);
+        return;
+    }
+
+    // Start volume of the simple-fluid search: the Redlich-Kwong root of the phase.
+    double V0 = Volume_Redlich(phase == 1 ? 2 : 0, y, TK, PMPa);
+    if (V0 < 1.0) V0 = (phase == 1) ? 1000.0 : 20.0;
+
+    // An empty composition has no pseudo-critical state, and without a
+    // simple-fluid volume there is no state to evaluate.
+    Mixture(y);
+    if (VcMix == 0.0) {
+        InvalidState(phase);
+        return;
+    }
+    double Vs = Seperate_Volume(0, V0, y, TK, PMPa);
+    if (!(Vs > 1.0)) {
+        InvalidState(phase);
+        return;
+    }
+    Coefficients(0, y, TK, PMPa, Vs);
+
+    // Reference-fluid volume from the mixture volume, inverting
+    // V = Vs + (w/w_ref)(Vr - Vs). A mixture with w = 0 is the simple fluid
+    // itself: the reference row then carries no weight and is not evaluated.
+    double weight = wMix / wRef;
+    if (wMix != 0.0) {
+        double Vr = Vs + (wRef / wMix) * (Vcm - Vs);
+        Coefficients(1, y, TK, PMPa, Vr);
+    } else {
+        for (int i = 0; i < 10; i++) lnphi[1][i] = 0.0;
+    }
+
+    for (int i = 0; i < 10; i++) {
+        double ln = weight * lnphi[1][i] + (1.0 - weight) * lnphi[0][i];
+        double phi = (std::fabs(ln) < 227.0) ? std::exp(ln) : 1.0;
+        Gas_Coefficients(i, phase, phi);
+        Gas_Fugacities(i, phase, phi * y[i] * PMPa);
+    }
+}

@@ -60,36 +60,76 @@ void InvalidState(int phase) {
 
 }  // namespace
 
-void Mixture(double* xgas) {
-    Reid_Constants();
+namespace {
+
+// Species constants of the mixing rules: they follow from the tabulated
+// critical data alone, which Mixture restores at every call, so they are
+// worked out once. Mixture runs at every residual evaluation of the volume
+// and pressure searches, and the cube roots and square roots would otherwise
+// dominate their cost.
+struct Species_Constants {
+    double Tc[10], Pc[10], Ac[10], Zc[10], Vc[10];
+    double Vcij[10][10];
+    double rootTT[10][10];  // sqrt(Tc_i Tc_j)
+};
+
+const Species_Constants& Constants_From_Records() {
+    static Species_Constants k;
+    static bool done = false;
+    if (done) return k;
     for (int i = 0; i < 10; i++) {
-        Tc[i] = Species[i]->Tcrit;
-        Pc[i] = Species[i]->Pcrit;
-        Ac[i] = Species[i]->Acentric;
+        k.Tc[i] = Species[i]->Tcrit;
+        k.Pc[i] = Species[i]->Pcrit;
+        k.Ac[i] = Species[i]->Acentric;
     }
     for (int i = 0; i < 10; i++) {
-        Zc[i] = 0.2905 - 0.085 * Ac[i];
-        Vc[i] = R * Zc[i] * Tc[i] / Pc[i];
+        k.Zc[i] = 0.2905 - 0.085 * k.Ac[i];
+        k.Vc[i] = R * k.Zc[i] * k.Tc[i] / k.Pc[i];
+    }
+    double cube[10];
+    for (int i = 0; i < 10; i++) cube[i] = std::pow(k.Vc[i], 1.0 / 3.0);
+    for (int i = 0; i < 10; i++)
+        for (int j = 0; j < 10; j++) {
+            double mean = (cube[i] + cube[j]) / 2.0;
+            k.Vcij[i][j] = (i == j) ? k.Vc[i] : mean * mean * mean;
+            k.rootTT[i][j] = std::sqrt(k.Tc[i] * k.Tc[j]);
+        }
+    done = true;
+    return k;
+}
+
+}  // namespace
+
+void Mixture(double* xgas) {
+    Reid_Constants();
+    const Species_Constants& k = Constants_From_Records();
+    static bool copied = false;
+    if (!copied) {
+        for (int i = 0; i < 10; i++) {
+            Tc[i] = k.Tc[i];
+            Pc[i] = k.Pc[i];
+            Ac[i] = k.Ac[i];
+            Zc[i] = k.Zc[i];
+            Vc[i] = k.Vc[i];
+            for (int j = 0; j < 10; j++) Vcij[i][j] = k.Vcij[i][j];
+        }
+        copied = true;
     }
 
     wMix = 0.0;
     for (int i = 0; i < 10; i++) wMix += xgas[i] * Ac[i];
 
-    double cube[10];
-    for (int i = 0; i < 10; i++) cube[i] = std::pow(Vc[i], 1.0 / 3.0);
-    for (int i = 0; i < 10; i++)
-        for (int j = 0; j < 10; j++) {
-            double mean = (cube[i] + cube[j]) / 2.0;
-            Vcij[i][j] = (i == j) ? Vc[i] : mean * mean * mean;
-        }
-
+    // Sums over the species present; an absent species adds exact zeros.
     VcMix = 0.0;
     double T0 = 0.0;
-    for (int i = 0; i < 10; i++)
+    for (int i = 0; i < 10; i++) {
+        if (xgas[i] == 0.0) continue;
         for (int j = 0; j < 10; j++) {
+            if (xgas[j] == 0.0) continue;
             VcMix += xgas[i] * xgas[j] * Vcij[i][j];
-            T0 += xgas[i] * xgas[j] * Vcij[i][j] * std::sqrt(Tc[i] * Tc[j]);
+            T0 += xgas[i] * xgas[j] * Vcij[i][j] * k.rootTT[i][j];
         }
+    }
     // Volume-weighted pseudo-critical temperature. An empty composition has no
     // critical state: its reduced variables are taken as 0 (ideal gas, Z = 1).
     TcMix = (VcMix != 0.0) ? T0 / VcMix : 0.0;

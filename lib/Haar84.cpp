@@ -68,10 +68,29 @@ double AResidual(int what, double TK, double Vcm) {
     double q = 1.0 - e;
     double A = 0.0;     // J/g
     double dA = 0.0;    // dA/drho, J cm3/g^2
+    // The series uses few distinct powers of Tc/T and of q (exponents 0..9);
+    // each is evaluated once per call.
+    double powT[10], powQ[10];
+    bool haveT[10] = {false, false, false, false, false, false, false, false, false, false};
+    bool haveQ[10] = {false, false, false, false, false, false, false, false, false, false};
+    auto T_power = [&](int n) {
+        if (!haveT[n]) {
+            powT[n] = std::pow(hgk::Tc / TK, n);
+            haveT[n] = true;
+        }
+        return powT[n];
+    };
+    auto q_power = [&](int n) {
+        if (!haveQ[n]) {
+            powQ[n] = std::pow(q, n);
+            haveQ[n] = true;
+        }
+        return powQ[n];
+    };
     for (int i = 0; i < hgk::SeriesTerms; ++i) {
-        double t = std::pow(hgk::Tc / TK, hgk::l[i]);
-        A += hgk::g[i] / hgk::k[i] * t * std::pow(q, hgk::k[i]);
-        dA += hgk::g[i] * t * std::pow(q, hgk::k[i] - 1) * e;
+        double t = T_power(hgk::l[i]);
+        A += hgk::g[i] / hgk::k[i] * t * q_power(hgk::k[i]);
+        dA += hgk::g[i] * t * q_power(hgk::k[i] - 1) * e;
     }
     for (int i = hgk::SeriesTerms; i < hgk::Terms; ++i) {
         int j = i - hgk::SeriesTerms;

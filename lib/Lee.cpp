@@ -137,6 +137,10 @@ void Mixture(double* xgas) {
     PcMix = (VcMix != 0.0) ? R * ZcMix * TcMix / VcMix : 0.0;
 }
 
+namespace {
+
+// Compressibility factor of fluid y at the mixture's reduced state. File-level:
+// other equations of state have a Compressibility of their own.
 double Compressibility(int y, double* xgas, double TK, double Vcm) {
     if (y != 0 && y != 1) return 1.0;  // no such fluid
     Mixture(xgas);
@@ -157,6 +161,8 @@ double Compressibility(int y, double* xgas, double TK, double Vcm) {
     double E = Fluid::c4[y] * (Fluid::beta[y] + ga / Vr2) * std::exp(-ga / Vr2);
     return 1.0 + B / Vr + C / Vr2 + D / (Vr2 * Vr2 * Vr) + E / (Tr3 * Vr2);
 }
+
+}  // namespace
 
 double FS0(double Vcm, double* xgas, double* nix, double TK, double PMPa) {
     (void)nix;

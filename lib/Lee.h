@@ -13,14 +13,12 @@
 // Vc = R Zc Tc/Pc; mixture Tc, Pc, Vc, Zc and acentric factor.
 void Mixture(double* xgas);
 
-// Compressibility factor Z of fluid y (0 simple, 1 reference) at TK and molar
-// volume Vcm, reduced by the pseudo-critical constants of xgas; exactly 1.0
-// when the reduced temperature or volume is not positive or the exponential
-// argument gamma/Vr^2 reaches 227 in magnitude.
-double Compressibility(int y, double* xgas, double TK, double Vcm);
-
 // Volume residuals Z_y(Vcm) - PMPa Vcm/(R TK) of the simple (FS0) and the
 // reference fluid (FS1), in the form of a secant-solver residual; nix unused.
+// Z_y is the compressibility factor of fluid y (0 simple, 1 reference) at TK
+// and Vcm, reduced by the pseudo-critical constants of xgas; exactly 1.0 when
+// the reduced temperature or volume is not positive or the exponential
+// argument gamma/Vr^2 reaches 227 in magnitude.
 double FS0(double Vcm, double* xgas, double* nix, double TK, double PMPa);
 double FS1(double Vcm, double* xgas, double* nix, double TK, double PMPa);
 

@@ -130,6 +130,13 @@ TEST(Dispatch, RetryFromALargeStartVolume)
         EXPECT_GT(V, 900.0) << eos;
         EXPECT_LT(V, 1200.0) << eos;
     }
+    // Liquid CO2 at 250 K, 5 MPa: from the Chueh liquid volume the Duan 1992
+    // search fails; the retry from 1000 cm3/mol finds the liquid.
+    const double VC = Volume_Chueh(0, PureCO2, 250.0, 5.0);
+    ASSERT_LE(Volume_Duan92(VC, PureCO2, 250.0, 5.0), 10.0);
+    const double V = Volume_Search(17, 2, PureCO2, 250.0, 5.0);
+    EXPECT_EQ(V, Volume_Duan92(1000.0, PureCO2, 250.0, 5.0));
+    EXPECT_NEAR(V, 41.7, 1.0);
 }
 
 TEST(Dispatch, FugacitiesByEquationOfStateNumber)

@@ -87,3 +87,13 @@ void TotalFI()
     if (Vt > 0) Molar_Volume[0] = 1 / Vt;
     Density[0] = Converted_Density(Molar_Volume[0], moles, imoles);
 }
+
+void Reset_Molefractions()
+{
+    Gas* gases[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
+    Ion* ions[5] = {&iNa, &iK, &iCa, &iMg, &iCl};
+    for (int slot = 0; slot < 10; slot++) {
+        for (Gas* g : gases) g->Molefraction[slot] = 0;
+        for (Ion* i : ions) i->Molefraction[slot] = 0;
+    }
+}

@@ -52,4 +52,8 @@ int Vapour_EoS_Number(int choice);
 // and density. Slots whose molar volume is not positive add nothing.
 void TotalFI();
 
+// Clears the amount-of-substance fractions of the ten gases H2O ... CO and of
+// the ions Na+, K+, Ca++, Mg++, Cl- in every phase slot (program start).
+void Reset_Molefractions();
+
 #endif

@@ -72,16 +72,6 @@ char Ask_Yes_No(bool newline_before, bool blank_after_error)
     }
 }
 
-void Reset_Molefractions()
-{
-    Gas* gases[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
-    Ion* ions[5] = {&iNa, &iK, &iCa, &iMg, &iCl};
-    for (int slot = 0; slot < 10; slot++) {
-        for (Gas* g : gases) g->Molefraction[slot] = 0;
-        for (Ion* i : ions) i->Molefraction[slot] = 0;
-    }
-}
-
 void Introduction()
 {
     cout << "VELMORA, package of computer programs for fluid inclusion studies" << endl;

@@ -167,3 +167,24 @@ TEST(DensityGlobals, AqueousSolutionSlot)
 }
 
 }  // namespace
+
+// At program start the fractions of the ten gases and five ions the programs
+// use are cleared in every slot; other records keep their starting values.
+TEST(DensityGlobals, StartUpResetClearsTheUsedRecordsOnly)
+{
+    Gas* gases[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
+    Ion* ions[5] = {&iNa, &iK, &iCa, &iMg, &iCl};
+    for (int slot = 0; slot < 10; slot++) {
+        for (Gas* g : gases) g->Molefraction[slot] = 0.5;
+        for (Ion* i : ions) i->Molefraction[slot] = 0.5;
+    }
+    const double fe = iFe.Molefraction[1], ar = Ar.Molefraction[0];
+    Reset_Molefractions();
+    for (int slot = 0; slot < 10; slot++) {
+        for (Gas* g : gases) EXPECT_EQ(g->Molefraction[slot], 0.0) << slot;
+        for (Ion* i : ions) EXPECT_EQ(i->Molefraction[slot], 0.0) << slot;
+    }
+    EXPECT_EQ(iFe.Molefraction[1], fe);
+    EXPECT_EQ(Ar.Molefraction[0], ar);
+    EXPECT_EQ(Ar.Molefraction[0], 1.0);
+}

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Duan92.h"
+#include "FugacityCheck.h"
 #include "Numdef.h"
 
 namespace {
@@ -178,43 +179,14 @@ double ReferenceZ(const double* x, double T, double V, K (*factors)(int, int, do
            FV / (V * V) * (betam + GV / (V * V)) * std::exp(q);
 }
 
-// ln phi_i = (1/RT) integral_V^inf [(dP/dn_i)_{T,Vt,nj} - RT/Vt] dVt - ln Z for one mole
-// of composition x, from the pressure function alone: five-point n_i derivatives and
-// composite 16-point Gauss-Legendre quadrature in u = V/Vt.
+// ln phi_i of one mole of composition x at (T, V) from the pressure alone.
 double LnPhiFromPressure(const double* x, double T, double V, int i) {
-    static double node[16], weight[16];
-    if (weight[0] == 0.0) {
-        for (int k = 0; k < 16; k++) {
-            double z = std::cos(M_PI * (k + 0.75) / 16.5), dp = 0;
-            for (int it = 0; it < 100; it++) {
-                double p0 = 1, p1 = z;
-                for (int m = 2; m <= 16; m++) {
-                    double p2 = ((2 * m - 1) * z * p1 - (m - 1) * p0) / m;
-                    p0 = p1;
-                    p1 = p2;
-                }
-                dp = 16 * (z * p1 - p0) / (z * z - 1);
-                z -= p1 / dp;
-            }
-            node[k] = z;
-            weight[k] = 2 / ((1 - z * z) * dp * dp);
-        }
-    }
-    const double h = 1e-3;
-    auto Pn = [&](double dn, double Vt) {
-        double nmol[10], sum = 0;
-        for (int j = 0; j < 10; j++) sum += (nmol[j] = x[j] + (j == i ? dn : 0.0));
-        return Pressure_Duan92(nmol, T, Vt / sum);
+    TotalPressure Ptot = [&](const double* n, double Vt) {
+        double m[10], sum = 0;
+        for (int j = 0; j < 10; j++) sum += (m[j] = n[j]);
+        return Pressure_Duan92(m, T, Vt / sum);
     };
-    const int pieces = 40;
-    double integral = 0;
-    for (int s = 0; s < pieces; s++)
-        for (int k = 0; k < 16; k++) {
-            double u = (s + 0.5 + 0.5 * node[k]) / pieces, Vt = V / u;
-            double dPdn = (-Pn(2 * h, Vt) + 8 * Pn(h, Vt) - 8 * Pn(-h, Vt) + Pn(-2 * h, Vt)) / (12 * h);
-            integral += 0.5 / pieces * weight[k] * (dPdn - R * T / Vt) * V / (u * u);
-        }
-    return integral / (R * T) - std::log(Pressure_Duan92(const_cast<double*>(x), T, V) * V / (R * T));
+    return ::LnPhiFromPressure(Ptot, x, R, T, V, i);
 }
 
 Gas* const kRec[4] = {&H2O, &CO2, &CH4, &H2S};

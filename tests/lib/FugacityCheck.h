@@ -2,7 +2,7 @@
 // checking an equation's analytic ln phi against its own P(T, V, n):
 //   ln phi_i = (1/RT) integral_V^inf [(dP/dn_i)_{T,Vt,n_j} - RT/Vt] dVt - ln Z
 // for one mole of composition y at molar volume V. The n_i derivative is a
-// five-point central difference at fixed total volume; the volume integral is
+// five-point central difference (step h mol) at fixed total volume; the volume integral is
 // taken in u = V/Vt over (0, 1] by composite 16-point Gauss-Legendre.
 #ifndef FUGACITY_CHECK_H
 #define FUGACITY_CHECK_H
@@ -14,7 +14,7 @@
 typedef std::function<double(const double* n, double Vt)> TotalPressure;
 
 inline double LnPhiFromPressure(const TotalPressure& Ptot, const double* y, double R, double T,
-                                double V, int i) {
+                                double V, int i, double h = 1e-3) {
     static double node[16], weight[16];
     if (weight[0] == 0.0) {
         for (int k = 0; k < 16; k++) {
@@ -33,7 +33,6 @@ inline double LnPhiFromPressure(const TotalPressure& Ptot, const double* y, doub
             weight[k] = 2 / ((1 - z * z) * dp * dp);
         }
     }
-    const double h = 1e-3;
     auto Pn = [&](double dn, double Vt) {
         double n[10];
         for (int j = 0; j < 10; j++) n[j] = y[j] + (j == i ? dn : 0.0);

@@ -48,17 +48,6 @@ int Ask_Menu(const char* const* entries, int count, const char* error)
     }
 }
 
-// Reads one number after `prompt`, repeating the prompt until the answer is a
-// number.
-double Ask_Number(const char* prompt)
-{
-    double value = 0.0;
-    do {
-        cout << prompt;
-    } while (!Read_Double(value));
-    return value;
-}
-
 // Asks "(y/n)" until the answer is exactly 'y' or 'n' (upper case refused).
 char Ask_Yes_No(bool newline_before, bool blank_after_error)
 {
@@ -111,7 +100,7 @@ void Introduction()
 void Ask_Melting_Temperature()
 {
     for (;;) {
-        const double celsius = Ask_Number("\n\tT (\xB0" "Celsius) =  ");
+        const double celsius = Ask_Double("\n\tT (\xB0" "Celsius) =  ");
         TmClath = celsius + 273.15;
         if (celsius >= -23.15 && celsius <= 46.85) return;
         cout << "\tERROR : clathrate melting temperature exceeds model limits (250-320 K)";
@@ -145,10 +134,10 @@ void Ask_Composition()
     cout << endl << "(amount-of-substance fraction, number between 0 and 1)";
     Raman[0] = 0.0;
     for (;;) {
-        Raman[1] = Ask_Number("\n\tx(CO2) = ");
-        Raman[2] = Ask_Number("\tx(CH4) = ");
-        Raman[3] = Ask_Number("\tx(N2) = ");
-        Raman[4] = Ask_Number("\tx(C2H6) = ");
+        Raman[1] = Ask_Double("\n\tx(CO2) = ");
+        Raman[2] = Ask_Double("\tx(CH4) = ");
+        Raman[3] = Ask_Double("\tx(N2) = ");
+        Raman[4] = Ask_Double("\tx(C2H6) = ");
         bool in_range = true;
         for (int i = 1; i <= 4; i++) {
             if (!(Raman[i] >= 0.0 && Raman[i] <= 1.0)) in_range = false;
@@ -180,7 +169,7 @@ int Ask_Density()
     case 1:
         // Ice (19.6 cc/mol) is denser than any gas mixture in the model range.
         for (;;) {
-            Vhom = Ask_Number("\n\tMolar volume (cc/mol) = ");
+            Vhom = Ask_Double("\n\tMolar volume (cc/mol) = ");
             if (Vhom > 19.6) break;
             cout << "\tERROR: it is unlikely that the gas is denser than ice (19.6 cc/mol)";
         }
@@ -189,7 +178,7 @@ int Ask_Density()
     case 2:
         // A density of zero or below would give no molar volume at all.
         for (;;) {
-            Dhom = Ask_Number("\n\tDensity (g/cc) = ");
+            Dhom = Ask_Double("\n\tDensity (g/cc) = ");
             if (Dhom > 0.0) break;
             cout << "\tERROR: density must be larger than 0";
         }
@@ -199,7 +188,7 @@ int Ask_Density()
         // Homogenisation is observed in the metastable absence of clathrate,
         // so it cannot lie above the melting temperature.
         for (;;) {
-            Thom = Ask_Number("\n\tHomogenisation Temperature (\xB0" "C) = ");
+            Thom = Ask_Double("\n\tHomogenisation Temperature (\xB0" "C) = ");
             Thom = Thom + 273.15;
             if (Thom <= TmClath) break;
             cout << "\tERROR: Th exceeds the clathrate melting temperature";
@@ -211,7 +200,7 @@ int Ask_Density()
         break;
     default:
         for (;;) {
-            Phom = Ask_Number("\n\tHomogenisation Pressure (MPa) = ");
+            Phom = Ask_Double("\n\tHomogenisation Pressure (MPa) = ");
             if (Phom > 0) break;
             cout << "\tERROR: Ph must be larger than 0";
         }
@@ -288,7 +277,7 @@ void Ask_Salts()
     for (;;) {
         double percent[4];
         for (int i = 0; i < 4; i++) {
-            percent[i] = Ask_Number(prompts[i]);
+            percent[i] = Ask_Double(prompts[i]);
             Ratio[i] = percent[i] / 100;
         }
         bool in_range = true;
@@ -315,7 +304,7 @@ void Ask_Volume_Fraction()
     if (yn != 'y') return;
     cout << endl;
     for (;;) {
-        Fraction[aqueous_liquid] = Ask_Number("\tVolume percentage (number between 0 and 100) =  ");
+        Fraction[aqueous_liquid] = Ask_Double("\tVolume percentage (number between 0 and 100) =  ");
         Fraction[aqueous_liquid] = Fraction[aqueous_liquid] / 100;
         if (Fraction[aqueous_liquid] > 0 && Fraction[aqueous_liquid] < 1) break;
         cout << "\tERROR : percentage should have a value between 0-100%" << endl << endl;

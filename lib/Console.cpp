@@ -17,7 +17,7 @@ std::string Next_Word()
 
 void Not_A_Number()
 {
-    std::cout << "\tERROR: please type a number" << std::endl;
+    std::cout << "\tERROR: please type a number";
 }
 
 }  // namespace
@@ -57,6 +57,16 @@ bool Read_Int(int& value)
     }
     value = static_cast<int>(x);
     return true;
+}
+
+double Ask_Double(const char* prompt)
+{
+    double value = 0.0;
+    for (;;) {
+        std::cout << prompt << std::flush;
+        if (Read_Double(value)) return value;
+        if (prompt[0] != '\n') std::cout << std::endl;
+    }
 }
 
 char Read_Char()

@@ -5,7 +5,10 @@
 // - A numeric answer is one whitespace-free word that must read wholly as a
 //   finite number ("nan", "inf" and out-of-range exponents are refused).
 //   Anything else prints "\tERROR: please type a number", discards the
-//   word and reports false: the caller asks the same question again.
+//   word and reports false: the caller asks the same question again. Like
+//   every other refusal the message ends without a line break: the question
+//   that follows starts on a new line of its own (Ask_Double sees to that
+//   for questions that do not).
 // - End of input at any prompt prints a newline and
 //   "Input ended before the dialogue was complete; no results were written."
 //   and ends the program with exit status 1. A failed stream is never read twice.
@@ -18,6 +21,9 @@
 bool Read_Double(double& value);
 // Reads an int; false (after the error message) when the word is not a whole number.
 bool Read_Int(int& value);
+// Prints `prompt` and reads a number, asking again (prompt and all) after an
+// answer that is not a number.
+double Ask_Double(const char* prompt);
 // Reads one non-blank character (formatted extraction of a char).
 char Read_Char();
 // Reads one whitespace-free word.

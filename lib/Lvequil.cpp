@@ -122,16 +122,6 @@ bool Wants_Restart()
     }
 }
 
-// Reads a number at a prompt, asking again after a non-numeric answer.
-double Ask_Number(const char* prompt)
-{
-    double value = 0.0;
-    do {
-        std::cout << prompt << std::flush;
-    } while (!Read_Double(value));
-    return value;
-}
-
 // The incipient phase's composition typed by the user: only the components
 // present in the bulk fluid are asked; all of them again when the sum is off.
 void Ask_Composition(double* gas, double* salt, const double* bulk_gas, const double* bulk_salt)
@@ -140,12 +130,12 @@ void Ask_Composition(double* gas, double* salt, const double* bulk_gas, const do
         double sum = 0.0;
         for (int i = 0; i < 10; ++i)
             if (bulk_gas[i] > 0.0) {
-                gas[i] = Ask_Number(Gas_Prompts[i]);
+                gas[i] = Ask_Double(Gas_Prompts[i]);
                 sum += gas[i];
             }
         for (int j = 0; j < 5; ++j)
             if (bulk_salt[j] > 0.0) {
-                salt[j] = Ask_Number(Salt_Prompts[j]);
+                salt[j] = Ask_Double(Salt_Prompts[j]);
                 sum += salt[j];
             }
         if (sum >= 0.999999 && sum <= 1.000001) return;
@@ -333,16 +323,16 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
             Ask_Composition(s.ygas, s.ysalt, bulk_gas, bulk_salt);
         if (methode == 1) {
             std::cout << std::endl;
-            Ph = Ask_Number("\tNew Pressure Approach (in MPa) = ");
+            Ph = Ask_Double("\tNew Pressure Approach (in MPa) = ");
             result = Ph;
         } else {
             std::cout << std::endl;
-            Th = Ask_Number("\tNew Temperature Approach (in \xB0" "C) = ") + 273.15;
+            Th = Ask_Double("\tNew Temperature Approach (in \xB0" "C) = ") + 273.15;
             result = Th;
         }
         fhigh = Evaluate(func, EoS, phaseX, phaseY, s, Fgas, bulk_gas, bulk_salt, Th, Ph);
         std::cout << std::endl;
-        precision = Ask_Number("\tNew Precision (default is 1e-12) = ");
+        precision = Ask_Double("\tNew Precision (default is 1e-12) = ");
         std::cout << std::endl << "Iteration number: ";
     }
 

@@ -16,7 +16,9 @@ namespace {
 
 const std::string RULE(75, '_');
 const std::string CHOOSE = "\t\t\t\t\t\t\tchoose number: ";
-const std::string NOT_A_NUMBER = "\tERROR: please type a number\n";
+// Like every refusal the message ends without a line break; a question that
+// does not start on a new line of its own gets one.
+const std::string NOT_A_NUMBER = "\tERROR: please type a number";
 const std::string NOTICE = "\nInput ended before the dialogue was complete; no results were written.";
 const std::string END = "\n\n" + RULE + "\nEnd of program";
 
@@ -204,7 +206,7 @@ TEST(DensityDialogue, CompositionChecksRangeBeforeSum)
     const Density_Run run = Complete(s);
     EXPECT_NE(run.transcript.find("(amount-of-substance fraction, number between 0 and 1)"
                                   "\n\tx(CO2) = \tx(CH4) = " + NOT_A_NUMBER +
-                                  "\tx(CH4) = \tx(N2) = \tx(C2H6) = \nDensity of homogeneous"),
+                                  "\n\tx(CH4) = \tx(N2) = \tx(C2H6) = \nDensity of homogeneous"),
               std::string::npos);
 }
 
@@ -359,7 +361,7 @@ TEST(DensityDialogue, SaltPercentagesCheckRangeBeforeSum)
     s.salts = "50 x 50 0 0";
     const Density_Run run = Complete(s);
     EXPECT_NE(run.transcript.find("0 and 100%) :\n\tNaCl = \tKCl = " + NOT_A_NUMBER +
-                                  "\tKCl = \tCaCl2 = \tMgCl2 = \nIs the volume percentage"),
+                                  "\n\tKCl = \tCaCl2 = \tMgCl2 = \nIs the volume percentage"),
               std::string::npos);
 }
 
@@ -378,7 +380,7 @@ TEST(DensityDialogue, VolumePercentageQuestion)
         {"y 0 100 -1 99.9",
          question + "\n" + VOLUME_PROMPT + VOLUME_ERROR + VOLUME_PROMPT + VOLUME_ERROR + VOLUME_PROMPT +
              VOLUME_ERROR + VOLUME_PROMPT + "\n" + RULE},
-        {"y none 0.1", question + "\n" + VOLUME_PROMPT + NOT_A_NUMBER + VOLUME_PROMPT + "\n" + RULE},
+        {"y none 0.1", question + "\n" + VOLUME_PROMPT + NOT_A_NUMBER + "\n" + VOLUME_PROMPT + "\n" + RULE},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answers);

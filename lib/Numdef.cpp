@@ -11,8 +11,8 @@ Element::Element(int no, double wt, int os1, int os2, int os3)
 }
 
 // Elements by atomic number, with their atomic weights (g/mol) and oxidation
-// states. The weights of He, Cl and K are those the package has always used
-// (4.0020602, 35.4727, 39.09873); the computed molar masses depend on them.
+// states. The weights of He, Cl and K are fixed at 4.0020602, 35.4727 and
+// 39.09873; the computed molar masses depend on them.
 Element Hydrogen(1, 1.00794, 1, -1, 0);
 Element Helium(2, 4.0020602, 0, 0, 0);
 Element Lithium(3, 6.941, 1, 0, 0);

@@ -159,7 +159,9 @@ TEST(CubicEos, AllZeroComposition) {
     double zero[10] = {0};
     for (const Eos& e : kEos) {
         EXPECT_NEAR(e.V(2, zero, 300, 10), R * 300 / 10, 1e-12 * 250) << e.name;
-        // The double root V = 0 is not above b = 0: the liquid selector has only R T/P.
+        // At this state the double root V = 0 stays at 0, not above b = 0, and the
+        // liquid selector has only R T/P (elsewhere rounding may split it into
+        // tiny roots: an empty composition has no liquid volume to speak of).
         EXPECT_NEAR(e.V(0, zero, 300, 10), R * 300 / 10, 1e-12 * 250) << e.name;
         FillSlot(2, 0.3, 7.0);
         e.F(2, zero, 300, 10, 249.4353);

@@ -187,13 +187,16 @@ int Ask_Density()
     case 3:
         // Homogenisation is observed in the metastable absence of clathrate,
         // so it cannot lie above the melting temperature.
+        double celsius;
         for (;;) {
-            Thom = Ask_Double("\n\tHomogenisation Temperature (\xB0" "C) = ");
-            Thom = Thom + 273.15;
+            celsius = Ask_Double("\n\tHomogenisation Temperature (\xB0" "C) = ");
+            Thom = celsius + 273.15;
             if (Thom <= TmClath) break;
             cout << "\tERROR: Th exceeds the clathrate melting temperature";
         }
-        if (Thom < 253.15) {
+        // Below -20 C (253.15 K), compared as typed: -20 + 273.15 falls a
+        // rounding error below 253.15.
+        if (celsius < -20.0) {
             cout << "WARNING: Are you sure that clathrate is not present at " << Thom - 273.15
                  << " \xF8" "C ?" << endl << endl;
         }

@@ -297,6 +297,7 @@ TEST(DensityDialogue, WarningBelowMinus20Celsius)
         {"-20.01", "WARNING: Are you sure that clathrate is not present at -20.01 \xF8" "C ?\n\n"},
         {"-35.5", "WARNING: Are you sure that clathrate is not present at -35.5 \xF8" "C ?\n\n"},
         {"-19.99", nullptr},
+        {"-20", nullptr},  // -20 C itself is not below -20 C
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);

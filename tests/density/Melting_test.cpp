@@ -18,11 +18,13 @@
 #include "Density.h"
 #include "Duan92.h"
 #include "Duan96.h"
+#include "Elecsol.h"
 #include "Friend.h"
 #include "Haar84.h"
 #include "Hare.h"
 #include "Holloway.h"
 #include "Jacobsen.h"
+#include "Langmuir.h"
 #include "Lee.h"
 #include "Melting.h"
 #include "Numdef.h"
@@ -31,6 +33,7 @@
 #include "Setzmann.h"
 #include "Soave.h"
 #include "Span.h"
+#include "Thermo1b.h"
 #include "Thiery.h"
 
 namespace {
@@ -267,6 +270,57 @@ TEST(Volumes, AqueousFallBackChain)
     for (int i = 0; i < 10; ++i) Gas_Molefractions(i, aq, i == 0 ? 1.0 : 0.0);
     EXPECT_EQ(Aqueous_Volume(700.0, 1.0), 18.0);
     EXPECT_EQ(EoSaqueous, 0);
+}
+
+// One evaluation of the equilibrium function at a fixed state, rebuilt from
+// its parts with the published constants: liquid water below 298.15 K with
+// the water activity of a CaCl2 solution (three ions per formula unit), and
+// the empty lattices of structures I and II with their guests.
+TEST(Structure, EquilibriumFunctionFromItsParts)
+{
+    EoSclath = 12;
+    const double T = 278.15, R = 8.31451;
+    double P = 3.0;
+    double mols[10] = {0, 0, 1.0, 0, 0, 0, 0, 0, 0, 0};
+    const double dG = Equation0(1, 2, PureCO2, mols, T, &P, 0.0);
+    EXPECT_EQ(P, 3.0);
+
+    const int aq = aqueous_liquid;
+    const double phi = Osmotic_Coefficient(0, T, P, mols);
+    const double s = 3.0 * 1.0 * H2O.Mole_Weight * 0.001;
+    const double activity = std::exp(-phi * s) * (1.0 + s) * H2O.Molefraction[aq];
+    EXPECT_NEAR(H2O.Activity[aq], activity, 1e-15);
+    EXPECT_LT(activity, 0.96);
+
+    double water[10] = {23741.0238, 0, -27166000.0, 11677000000.0, -2227500000000.0, 159110000000000.0, 0, 0, 0, 0};
+    const double G_aq = Gibbs_1b(water, T, 298.15, -285830.0, 69.95) + VdP_H2O(aq, T, P, 0.1) + R * T * std::log(activity);
+    EXPECT_NEAR(GibbsTP[aq], G_aq, 1e-9 * std::fabs(G_aq));
+
+    double lattice[10] = {0.384, 0, 0, 0, 0, 0, 0, 0.1406, 0, 0};
+    double gas[10], fuga[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (int i = 0; i < 10; ++i) gas[i] = Gas_Record(i)->Molefraction[1];
+    for (int i = 0; i < 5; ++i) fuga[i] = Gas_Record(i)->Fugacity[1];
+    const double V = Molar_Volume[1];
+    EXPECT_GT(V, 0.0);
+    const double G_I = Gibbs_1b(lattice, T, 298.15, -291345.37, 45.1484) + VdP_H2O(4, T, P, 0.1) +
+                       HydratePotential(4, gas, T, P, V, fuga);
+    const double G_II = Gibbs_1b(lattice, T, 298.15, -291709.47, 45.1334) + VdP_H2O(5, T, P, 0.1) +
+                        HydratePotential(5, gas, T, P, V, fuga);
+    EXPECT_NEAR(GibbsTP[4], G_I, 1e-9 * std::fabs(G_I));
+    EXPECT_NEAR(GibbsTP[5], G_II, 1e-9 * std::fabs(G_II));
+    // CO2 forms structure I.
+    EXPECT_LT(G_I, G_II);
+    EXPECT_EQ(structure, 1);
+    EXPECT_NEAR(dG, G_I - G_aq, 1e-9 * std::fabs(G_aq));
+
+    // Above 298.15 K the liquid-water heat capacity has its other form.
+    double warm[10] = {104.39, 0, -18471.0, 2930100.0, 0, 0, 0, 0, 0, 0};
+    P = 40.0;
+    Equation0(1, 2, PureCO2, mols, 300.0, &P, 0.0);
+    const double phi_w = Osmotic_Coefficient(0, 300.0, P, mols);
+    const double a_w = std::exp(-phi_w * s) * (1.0 + s) * H2O.Molefraction[aq];
+    EXPECT_NEAR(GibbsTP[aq], Gibbs_1b(warm, 300.0, 298.15, -285830.0, 69.95) + VdP_H2O(aq, 300.0, P, 0.1) +
+                                 R * 300.0 * std::log(a_w), 1e-6);
 }
 
 TEST(Structure, LowerGibbsEnergyWinsAndATieGoesToStructureII)

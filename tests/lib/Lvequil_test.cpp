@@ -355,6 +355,8 @@ TEST_F(BubbleDew, ExhaustedIterationsAreReported)
     const std::string& text = io.out.str();
     EXPECT_NE(text.find(" 10000\nNo convergence after 10000 iterations\n****"), std::string::npos);
     EXPECT_NE(text.find("Number of iterations : 10000"), std::string::npos);
+    // 1 - K z = 1 + (P - 5)^2: the vapour fractions cannot add up to 1.
+    EXPECT_NE(text.find("\n\nNo solution: summation of a.s.fractions is not equal to 1"), std::string::npos);
     EXPECT_NE(text.find("Do you want to change the numerical approximation? (y/n) "), std::string::npos);
 }
 

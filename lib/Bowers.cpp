@@ -164,10 +164,7 @@ void Fugacity_Bowers(int phase, double* xgas, double* xsalt, double TK, double P
         b = Bmix(y, m.Wt);
     }
     if (b <= 0.0 || Vcm <= b || PMPa <= 0.0 || TK <= 0.0) {
-        for (int i = 0; i < 10; i++) {
-            Gas_Coefficients(i, phase, 1.0);
-            Gas_Fugacities(i, phase, 0.0);
-        }
+        Unknown_Fugacities(phase);
         return;
     }
     double V = Vcm;

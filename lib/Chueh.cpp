@@ -100,12 +100,6 @@ void Critical(int i, double* Tc, double* Pc, double* Vc, double* w) {
     if (i == 4) *w = 0.105;  // C2H6
 }
 
-void Normalise(const double* xgas, double* y) {
-    double sum = 0.0;
-    for (int i = 0; i < 10; i++) sum += xgas[i];
-    for (int i = 0; i < 10; i++) y[i] = (sum != 0.0) ? xgas[i] / sum : xgas[i];
-}
-
 double Amix(double* xgas, double TK) {
     Reid_Constants();
     for (int i = 0; i < 10; i++) {
@@ -153,7 +147,7 @@ double Bmix(double* xgas, double TK) {
 
 double Pressure_Chueh(double* xgas, double TK, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (TK <= 0.0) return 0.0;
     double a = Amix(y, TK);
     double b = Bmix(y, TK);
@@ -163,7 +157,7 @@ double Pressure_Chueh(double* xgas, double TK, double Vcm) {
 
 double Volume_Chueh(int what, double* xgas, double TK, double PMPa) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
     double a = Amix(y, TK);
     double b = Bmix(y, TK);
@@ -180,17 +174,14 @@ double Volume_Chueh(int what, double* xgas, double TK, double PMPa) {
 
 void Fugacity_Chueh(int phase, double* xgas, double TK, double PMPa, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     double a = 0.0, b = 0.0;
     if (TK > 0.0) {
         a = Amix(y, TK);
         b = Bmix(y, TK);
     }
     if (b <= 0.0 || Vcm <= b || PMPa <= 0.0 || TK <= 0.0) {
-        for (int i = 0; i < 10; i++) {
-            Gas_Coefficients(i, phase, 1.0);
-            Gas_Fugacities(i, phase, 0.0);
-        }
+        Unknown_Fugacities(phase);
         return;
     }
     double V = Vcm;

@@ -77,12 +77,6 @@ const double a[15][2] = {
 
 int Column(double TK) { return TK < 273.15 ? 0 : 1; }
 
-void Normalise(const double* xgas, double* y) {
-    double sum = 0.0;
-    for (int i = 0; i < 10; i++) sum += xgas[i];
-    for (int i = 0; i < 10; i++) y[i] = (sum != 0.0) ? xgas[i] / sum : xgas[i];
-}
-
 double ReducedT(double TK, double em) { return EpsCH4 * TK / em; }
 
 double ReducedV(double Vcm, double sm) {
@@ -138,7 +132,7 @@ double SigMixture(double* xgas) {
 
 double Pressure_Duan96(double* xgas, double TK, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     double em = EpsMixture(y);
     double sm = SigMixture(y);
     if (!(Vcm > 0.0 && TK > 0.0 && em > 0.0 && sm > 0.0)) return 0.0;
@@ -156,14 +150,14 @@ double Volume_Duan96(double first, double* xgas, double TK, double PMPa) {
     // the residual is flat and the secant steps would shrink to a spurious
     // "converged" volume.
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (!(EpsMixture(y) > 0.0 && SigMixture(y) > 0.0)) return 0.0;
     return RootSectant(FV, 0.9 * first, 1.1 * first, xgas, empty, TK, PMPa, 1e-16, 3000);
 }
 
 void Fugacity_Duan96(int phase, double* xgas, double TK, double PMPa, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     double em = EpsMixture(y);
     double sm = SigMixture(y);
     int c = Column(TK);
@@ -174,10 +168,7 @@ void Fugacity_Duan96(int phase, double* xgas, double TK, double PMPa, double Vcm
         Z = Compressibility(c, Tr, Vr);
     }
     if (Z <= 0.0) {
-        for (int i = 0; i < 10; i++) {
-            Gas_Coefficients(i, phase, 1.0);
-            Gas_Fugacities(i, phase, 0.0);
-        }
+        Unknown_Fugacities(phase);
         return;
     }
 

@@ -25,13 +25,6 @@ const double B[10] = {14.6, 29.7, 29.7, 26.8, 45.1, 30.1, 25.9, 15.34, 22.1, 27.
 // a_ij of the last Amix call, MPa cm6 K^0.5/mol^2.
 double A[10][10];
 
-// Mole fractions normalised to a sum of 1; an all-zero vector stays as it is.
-void Normalise(const double* xgas, double* y) {
-    double sum = 0.0;
-    for (int i = 0; i < 10; i++) sum += xgas[i];
-    for (int i = 0; i < 10; i++) y[i] = (sum != 0.0) ? xgas[i] / sum : xgas[i];
-}
-
 double Bmix(double* xgas) {
     double b = 0.0;
     for (int i = 0; i < 10; i++) b += xgas[i] * B[i];
@@ -81,7 +74,7 @@ double Amix(double* xgas, double TK) {
 
 double Pressure_Holloway(double* xgas, double TK, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (TK <= 0.0) return 0.0;
     double a = Amix(y, TK);
     double b = Bmix(y);
@@ -91,7 +84,7 @@ double Pressure_Holloway(double* xgas, double TK, double Vcm) {
 
 double Volume_Holloway(int what, double* xgas, double TK, double PMPa) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
     double a = Amix(y, TK);
     double b = Bmix(y);
@@ -108,17 +101,14 @@ double Volume_Holloway(int what, double* xgas, double TK, double PMPa) {
 
 void Fugacity_Holloway(int phase, double* xgas, double TK, double PMPa, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     double a = 0.0, b = 0.0;
     if (TK > 0.0) {
         a = Amix(y, TK);
         b = Bmix(y);
     }
     if (b <= 0.0 || Vcm <= b || PMPa <= 0.0 || TK <= 0.0) {
-        for (int i = 0; i < 10; i++) {
-            Gas_Coefficients(i, phase, 1.0);
-            Gas_Fugacities(i, phase, 0.0);
-        }
+        Unknown_Fugacities(phase);
         return;
     }
     double V = Vcm;

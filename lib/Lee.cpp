@@ -44,20 +44,6 @@ double TcMix, PcMix, VcMix, ZcMix, wMix;
 // ln phi of each species in the simple (row 0) and reference (row 1) fluid.
 double lnphi[2][10];
 
-// Mole fractions normalised to a sum of 1; an all-zero vector stays as it is.
-void Normalise(const double* xgas, double* y) {
-    double sum = 0.0;
-    for (int i = 0; i < 10; i++) sum += xgas[i];
-    for (int i = 0; i < 10; i++) y[i] = (sum != 0.0) ? xgas[i] / sum : xgas[i];
-}
-
-void InvalidState(int phase) {
-    for (int i = 0; i < 10; i++) {
-        Gas_Coefficients(i, phase, 1.0);
-        Gas_Fugacities(i, phase, 0.0);
-    }
-}
-
 }  // namespace
 
 namespace {
@@ -194,7 +180,7 @@ double Seperate_Volume(int y, double first, double* xgas, double TK, double PMPa
 double Volume_Lee(double first, double* xgas, double TK, double PMPa) {
     const double wRef = 0.3978;  // acentric factor of the reference fluid, n-octane
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
     double V0 = Seperate_Volume(0, first, y, TK, PMPa);
     double V1 = Seperate_Volume(1, first, y, TK, PMPa);
@@ -210,7 +196,7 @@ double FP(double PMPa, double* xgas, double* nix, double TK, double Vcm) {
 
 double Pressure_Lee(double first, double* xgas, double TK, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (!(TK > 0.0 && Vcm > 1.0)) return 0.0;
     for (int k = 1; k <= 10; k++) {
         double x1 = first - k * 0.1 * first;
@@ -303,9 +289,9 @@ double LnPhi_Lee(int y, int i) {
 void Fugacity_Lee(int phase, double* xgas, double TK, double PMPa, double Vcm) {
     const double wRef = 0.3978;  // acentric factor of the reference fluid, n-octane
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (TK <= 0.0 || PMPa <= 0.0 || Vcm <= 1.0) {
-        InvalidState(phase);
+        Unknown_Fugacities(phase);
         return;
     }
 
@@ -317,12 +303,12 @@ void Fugacity_Lee(int phase, double* xgas, double TK, double PMPa, double Vcm) {
     // simple-fluid volume there is no state to evaluate.
     Mixture(y);
     if (VcMix == 0.0) {
-        InvalidState(phase);
+        Unknown_Fugacities(phase);
         return;
     }
     double Vs = Seperate_Volume(0, V0, y, TK, PMPa);
     if (!(Vs > 1.0)) {
-        InvalidState(phase);
+        Unknown_Fugacities(phase);
         return;
     }
     Coefficients(0, y, TK, PMPa, Vs);

@@ -320,3 +320,18 @@ void Salt_Molefractions(int what, int ph, double number)
     Salt* s = Salt_Record(what);
     if (s != nullptr && ph >= 0 && ph <= 9) s->Molefraction[ph] = number;
 }
+
+void Normalise_Fractions(const double* xgas, double* y)
+{
+    double sum = 0.0;
+    for (int i = 0; i < 10; i++) sum += xgas[i];
+    for (int i = 0; i < 10; i++) y[i] = (sum != 0.0) ? xgas[i] / sum : xgas[i];
+}
+
+void Unknown_Fugacities(int phase)
+{
+    for (int i = 0; i < 10; i++) {
+        Gas_Coefficients(i, phase, 1.0);
+        Gas_Fugacities(i, phase, 0.0);
+    }
+}

@@ -103,6 +103,13 @@ void Gas_Fugacities(int what, int ph, double number);
 void Gas_Coefficients(int what, int ph, double number);
 void Salt_Molefractions(int what, int ph, double number);
 
+// Conventions shared by the equations of state: amounts normalised to
+// fractions (y = x / sum x; an all-zero vector stays as it is), and the values
+// a fugacity operation stores for a state it cannot evaluate (coefficient 1.0,
+// fugacity 0.0, gas numbers 0..9 of slot `phase`).
+void Normalise_Fractions(const double* xgas, double* y);
+void Unknown_Fugacities(int phase);
+
 // The record of gas number `what` (0..11, 100..129), or nullptr.
 Gas* Gas_Record(int what);
 // The record of salt number `what` (0..28), or nullptr.

@@ -39,12 +39,6 @@ double Kij(int i, int j) {
     return 0.0;
 }
 
-void Normalise(const double* xgas, double* y) {
-    double sum = 0.0;
-    for (int i = 0; i < 10; i++) sum += xgas[i];
-    for (int i = 0; i < 10; i++) y[i] = (sum != 0.0) ? xgas[i] / sum : xgas[i];
-}
-
 double Amix(double* xgas, double TK) {
     Reid_Constants();
     double Omega_a = (std::sqrt(3.0) + 1.0) / 6.0;
@@ -77,7 +71,7 @@ double Bmix(double* xgas) {
 
 double Pressure_Peng(double* xgas, double TK, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (TK <= 0.0) return 0.0;
     double a = Amix(y, TK);
     double b = Bmix(y);
@@ -87,7 +81,7 @@ double Pressure_Peng(double* xgas, double TK, double Vcm) {
 
 double Volume_Peng(int what, double* xgas, double TK, double PMPa) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
     double a = Amix(y, TK);
     double b = Bmix(y);
@@ -104,17 +98,14 @@ double Volume_Peng(int what, double* xgas, double TK, double PMPa) {
 
 void Fugacity_Peng(int phase, double* xgas, double TK, double PMPa, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     double a = 0.0, b = 0.0;
     if (TK > 0.0) {
         a = Amix(y, TK);
         b = Bmix(y);
     }
     if (b <= 0.0 || Vcm <= b || PMPa <= 0.0 || TK <= 0.0) {
-        for (int i = 0; i < 10; i++) {
-            Gas_Coefficients(i, phase, 1.0);
-            Gas_Fugacities(i, phase, 0.0);
-        }
+        Unknown_Fugacities(phase);
         return;
     }
     double V = Vcm;

@@ -22,13 +22,6 @@ double B[10];
 
 Gas* const Species[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
 
-// Mole fractions normalised to a sum of 1; an all-zero vector stays as it is.
-void Normalise(const double* xgas, double* y) {
-    double sum = 0.0;
-    for (int i = 0; i < 10; i++) sum += xgas[i];
-    for (int i = 0; i < 10; i++) y[i] = (sum != 0.0) ? xgas[i] / sum : xgas[i];
-}
-
 double Amix(double* xgas) {
     Reid_Constants();
     double cube = std::pow(2.0, 1.0 / 3.0);
@@ -55,7 +48,7 @@ double Bmix(double* xgas) {
 
 double Pressure_Redlich(double* xgas, double TK, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (TK <= 0.0) return 0.0;
     double a = Amix(y);
     double b = Bmix(y);
@@ -65,7 +58,7 @@ double Pressure_Redlich(double* xgas, double TK, double Vcm) {
 
 double Volume_Redlich(int what, double* xgas, double TK, double PMPa) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
     double a = Amix(y);
     double b = Bmix(y);
@@ -82,17 +75,14 @@ double Volume_Redlich(int what, double* xgas, double TK, double PMPa) {
 
 void Fugacity_Redlich(int phase, double* xgas, double TK, double PMPa, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     double a = 0.0, b = 0.0;
     if (TK > 0.0) {
         a = Amix(y);
         b = Bmix(y);
     }
     if (b <= 0.0 || Vcm <= b || PMPa <= 0.0 || TK <= 0.0) {
-        for (int i = 0; i < 10; i++) {
-            Gas_Coefficients(i, phase, 1.0);
-            Gas_Fugacities(i, phase, 0.0);
-        }
+        Unknown_Fugacities(phase);
         return;
     }
     double V = Vcm;

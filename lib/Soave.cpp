@@ -35,12 +35,6 @@ double Kij(int i, int j) {
     return 0.0;
 }
 
-void Normalise(const double* xgas, double* y) {
-    double sum = 0.0;
-    for (int i = 0; i < 10; i++) sum += xgas[i];
-    for (int i = 0; i < 10; i++) y[i] = (sum != 0.0) ? xgas[i] / sum : xgas[i];
-}
-
 double Amix(double* xgas, double TK) {
     Reid_Constants();
     double cube = std::pow(2.0, 1.0 / 3.0);
@@ -75,7 +69,7 @@ double Bmix(double* xgas) {
 
 double Pressure_Soave(double* xgas, double TK, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (TK <= 0.0) return 0.0;
     double a = Amix(y, TK);
     double b = Bmix(y);
@@ -85,7 +79,7 @@ double Pressure_Soave(double* xgas, double TK, double Vcm) {
 
 double Volume_Soave(int what, double* xgas, double TK, double PMPa) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
     double a = Amix(y, TK);
     double b = Bmix(y);
@@ -101,17 +95,14 @@ double Volume_Soave(int what, double* xgas, double TK, double PMPa) {
 
 void Fugacity_Soave(int phase, double* xgas, double TK, double PMPa, double Vcm) {
     double y[10];
-    Normalise(xgas, y);
+    Normalise_Fractions(xgas, y);
     double a = 0.0, b = 0.0;
     if (TK > 0.0) {
         a = Amix(y, TK);
         b = Bmix(y);
     }
     if (b <= 0.0 || Vcm <= b || PMPa <= 0.0 || TK <= 0.0) {
-        for (int i = 0; i < 10; i++) {
-            Gas_Coefficients(i, phase, 1.0);
-            Gas_Fugacities(i, phase, 0.0);
-        }
+        Unknown_Fugacities(phase);
         return;
     }
     double V = Vcm;

@@ -410,7 +410,7 @@ TEST(Secant, UnknownMethodIsReportedAsNoConvergence)
 // Prausnitz fugacities) against measured three-phase points.
 TEST(Melting, SaltFreeDissociationPressures)
 {
-    std::ifstream data(std::string(FI_SHARED_DATA) + "/validation/hydrate_dissociation.tsv");
+    std::ifstream data(std::string(FI_TEST_DATA) + "/validation/hydrate_dissociation.tsv");
     ASSERT_TRUE(data.good());
     std::string line;
     std::getline(data, line);

@@ -452,7 +452,7 @@ TEST(DensityProgram, PureCO2OnThePublishedSaturationCurve)
 // compared with measurements. N2 is reported only.
 TEST(DensityProgram, LimitCheckAgainstMeasuredDissociationPressures)
 {
-    std::ifstream table(std::string(FI_SHARED_DATA) + "/validation/hydrate_dissociation.tsv");
+    std::ifstream table(std::string(FI_TEST_DATA) + "/validation/hydrate_dissociation.tsv");
     ASSERT_TRUE(table.good());
     std::string header;
     std::getline(table, header);

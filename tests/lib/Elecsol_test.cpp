@@ -259,7 +259,7 @@ TEST(Elecsol, MixingAndPsiTerms) {
 // Single-salt solutions at 25 C against the classical smoothed tables. The
 // deviations measure the model's parameters; the bounds document them.
 TEST(Elecsol, ClassicalOsmoticTables) {
-    std::ifstream in(std::string(FI_SHARED_DATA) + "/validation/osmotic_coefficients.tsv");
+    std::ifstream in(std::string(FI_TEST_DATA) + "/validation/osmotic_coefficients.tsv");
     ASSERT_TRUE(in.good());
     std::string line;
     std::getline(in, line);

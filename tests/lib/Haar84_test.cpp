@@ -43,7 +43,7 @@ double Num(const std::string& s) {
 }
 
 TEST(Haar84Table, EqualsPublishedTable) {
-    auto rows = ReadTsv(std::string(FI_SHARED_DATA) + "/h2o_haar_gallagher_kell_1984.tsv");
+    auto rows = ReadTsv(std::string(FI_TEST_DATA) + "/h2o_haar_gallagher_kell_1984.tsv");
     ASSERT_EQ(rows.size(), 41u);
     const std::vector<std::string> head = {"term", "kind", "g", "k", "l",
                                            "rho_i", "T_i", "alpha_i", "beta_i"};

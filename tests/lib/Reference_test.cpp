@@ -32,7 +32,7 @@ typedef std::map<std::string, std::string> Row;
 // Rows of a tab-separated table of the shared data folder, keyed by column name.
 std::vector<Row> Read_Table(const std::string& name)
 {
-    std::ifstream in(std::string(FI_SHARED_DATA) + "/" + name);
+    std::ifstream in(std::string(FI_TEST_DATA) + "/" + name);
     std::vector<Row> rows;
     std::vector<std::string> head;
     std::string line;

@@ -1,8 +1,8 @@
 // Results file of the density program: the clathrate, non-aqueous and aqueous
 // phases at final clathrate melting, the homogenisation data and, when the
 // volume fractions are known, the whole inclusion.
-#ifndef RESULTS_H
-#define RESULTS_H
+#ifndef DENSITY_RESULTS_H
+#define DENSITY_RESULTS_H
 
 // Writes the results file `filename` (created or truncated) from the globals of
 // the run; `mean` is how the density of the non-aqueous phase was given (1

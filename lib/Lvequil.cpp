@@ -20,6 +20,10 @@ Salt* const Salts[5] = {&NaCl, &KCl, &CaCl2, &MgCl2, &FeCl2};
 const char* const Gas_Labels[10] = {"x(H2O)\t\t", "x(CO2)\t\t", "x(CH4)\t\t", "x(N2)\t\t",
                                     "x(C2H6)\t",  "x(H2S)\t\t", "x(NH3)\t\t", "x(H2)\t\t",
                                     "x(O2)\t\t",  "x(CO)\t\t"};
+// The flash report lines C2H6 up with two tabs.
+const char* const Flash_Gas_Labels[10] = {"x(H2O)\t\t", "x(CO2)\t\t", "x(CH4)\t\t", "x(N2)\t\t",
+                                          "x(C2H6)\t\t", "x(H2S)\t\t", "x(NH3)\t\t", "x(H2)\t\t",
+                                          "x(O2)\t\t",  "x(CO)\t\t"};
 const char* const Salt_Labels[5] = {"x(NaCl)\t", "x(KCl)\t\t", "x(CaCl2)\t", "x(MgCl2)\t",
                                     "x(FeCl2)\t"};
 const char* const Gas_Prompts[10] = {"\tx(H2O) = ", "\tx(CO2) = ", "\tx(CH4) = ", "\tx(N2) = ",
@@ -32,7 +36,7 @@ const char* const Stars =
     "***************************************************************************";
 
 // Fractions of the two phases at the current K-factors for a bulk fluid z of
-// fixed vapour fraction Fgas (Rachford-Rice form with a fixed split).
+// fixed vapour fraction F (Rachford-Rice form with a fixed split).
 struct Phases {
     double xgas[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     double xsalt[5] = {0, 0, 0, 0, 0};
@@ -42,71 +46,164 @@ struct Phases {
     double ysum = 0.0;
 };
 
-void Composition_Update(Phases& s, double Fgas, const double* bulk_gas, const double* bulk_salt)
+// x = z/(1 + F(K - 1)) (z itself where the divisor is not positive), y = K x.
+// With `present_only` the components absent from the bulk fluid keep their
+// fractions (and still count in the sums).
+void Composition_Update(Phases& s, double F, const double* bulk_gas, const double* bulk_salt,
+                        bool present_only = false)
 {
     s.xsum = 0.0;
     s.ysum = 0.0;
     for (int i = 0; i < 10; ++i) {
-        const double q = 1.0 + Fgas * (Kgas[i] - 1.0);
-        s.xgas[i] = q > 0.0 ? bulk_gas[i] / q : bulk_gas[i];
-        s.ygas[i] = Kgas[i] * s.xgas[i];
+        if (!present_only || bulk_gas[i] > 0.0) {
+            const double q = 1.0 + F * (Kgas[i] - 1.0);
+            s.xgas[i] = q > 0.0 ? bulk_gas[i] / q : bulk_gas[i];
+            s.ygas[i] = Kgas[i] * s.xgas[i];
+        }
         s.xsum += s.xgas[i];
         s.ysum += s.ygas[i];
     }
     for (int j = 0; j < 5; ++j) {
-        const double q = 1.0 + Fgas * (Ksalt[j] - 1.0);
-        s.xsalt[j] = q > 0.0 ? bulk_salt[j] / q : bulk_salt[j];
-        s.ysalt[j] = Ksalt[j] * s.xsalt[j];
+        if (!present_only || bulk_salt[j] > 0.0) {
+            const double q = 1.0 + F * (Ksalt[j] - 1.0);
+            s.xsalt[j] = q > 0.0 ? bulk_salt[j] / q : bulk_salt[j];
+            s.ysalt[j] = Ksalt[j] * s.xsalt[j];
+        }
         s.xsum += s.xsalt[j];
         s.ysum += s.ysalt[j];
     }
 }
 
-// Both phases through the equation of state at (Th, Ph), new K-factors and
-// compositions; returns the zero function xsum - ysum.
-double Evaluate(PhaseFunction func, int EoS, int phaseX, int phaseY, Phases& s, double Fgas,
-                const double* bulk_gas, const double* bulk_salt, double Th, double Ph)
+// The start compositions: the update, a guard against sums that are not
+// positive, and normalisation of a phase whose sum is off by more than 1e-6.
+// Returns the zero function xsum - ysum before the normalisation.
+double Start_Compositions(Phases& s, double F, const double* bulk_gas, const double* bulk_salt)
 {
-    Molar_Volume[phaseX] = func(EoS, phaseX, s.xgas, s.xsalt, Th, Ph);
-    Molar_Volume[phaseY] = func(EoS, phaseY, s.ygas, s.ysalt, Th, Ph);
-    New_Kfactors(phaseX, phaseY);
-    Composition_Update(s, Fgas, bulk_gas, bulk_salt);
-    return s.xsum - s.ysum;
+    Composition_Update(s, F, bulk_gas, bulk_salt);
+    if (!(s.xsum > 0.0)) s.xsum = 1.0;
+    if (!(s.ysum > 0.0)) s.ysum = 1.0;
+    const double fstart = s.xsum - s.ysum;
+    if (s.xsum < 0.999999 || s.xsum > 1.000001) {
+        for (double& x : s.xgas) x /= s.xsum;
+        for (double& x : s.xsalt) x /= s.xsum;
+    }
+    if (s.ysum < 0.999999 || s.ysum > 1.000001) {
+        for (double& y : s.ygas) y /= s.ysum;
+        for (double& y : s.ysalt) y /= s.ysum;
+    }
+    return fstart;
 }
 
+// Both phases through the equation of state at (T, P), each with its
+// composition of the previous evaluation, and new K-factors.
+void Evaluate_Phases(PhaseFunction func, int EoS, int phaseX, int phaseY, Phases& s, double T,
+                     double P)
+{
+    Molar_Volume[phaseX] = func(EoS, phaseX, s.xgas, s.xsalt, T, P);
+    Molar_Volume[phaseY] = func(EoS, phaseY, s.ygas, s.ysalt, T, P);
+    New_Kfactors(phaseX, phaseY);
+}
+
+// The damped secant iteration on the searched quantity (pressure or
+// temperature): half secant steps, a doubled or halved step where the zero
+// function did not change, and half the previous estimate where a step would
+// leave the positive numbers.
+struct Secant {
+    double result = 0.0, xlow = 0.0;   // current and previous estimate
+    double fhigh = 0.0, flow = 0.0;    // zero function at both
+    double dx = 0.0;                   // last step
+    long amount = 0;                   // passes, counted on over restarts
+    double precision = 1e-12;          // bound on the relative step
+    bool flat_zero_halves = false;     // a flat zero function: 0.5 result instead of 2 dx
+
+    // The start pair: x1 (zero function not evaluated, -1 stands for it) and
+    // x2 with fstart; the estimate nearer to a root goes first.
+    void Start(double x1, double x2, double fstart)
+    {
+        flow = -1.0;
+        fhigh = fstart;
+        if (std::fabs(flow) < std::fabs(fhigh)) {
+            result = x1;
+            xlow = x2;
+            std::swap(flow, fhigh);
+        } else {
+            xlow = x1;
+            result = x2;
+        }
+        dx = 0.5 * (result - xlow);
+        amount = 0;
+        std::cout << std::endl << std::endl << "Iteration number:";
+    }
+
+    // Up to 10000 passes, each evaluating f at the new estimate; true on a stop
+    // (convergence, or divergence beyond 1e300), false when the passes run out.
+    template <class Zero_Function>
+    bool Run(Zero_Function f)
+    {
+        const int maxit = 10000;
+        for (int j = 1; j <= maxit; ++j) {
+            amount += 1;
+            std::cout << " " << amount;
+            if (fhigh == flow) {
+                if (fhigh == 0.0 && flat_zero_halves)
+                    dx = 0.5 * result;
+                else if (fhigh == 0.0 || xlow == result)
+                    dx = 2.0 * dx;
+                else
+                    dx = 0.5 * (result - xlow);
+            } else {
+                dx = 0.5 * (xlow - result) * fhigh / (fhigh - flow);
+            }
+            xlow = result;
+            flow = fhigh;
+            result = result + dx;
+            if (!(result > 0.0)) result = 0.5 * (result - dx);
+            fhigh = f(result);
+            if (std::fabs(dx) > 1e300 || std::fabs(dx / result) < precision || fhigh == 0.0) {
+                std::cout << std::flush;
+                return true;
+            }
+        }
+        std::cout << std::flush;
+        return false;
+    }
+};
+
 void Phase_Report(const char* title, int phase, const double* gas, const double* salt,
-                  const double* bulk_gas, const double* bulk_salt)
+                  const double* bulk_gas, const double* bulk_salt, const char* const* gas_labels)
 {
     std::cout << std::endl << std::endl << title << "\t\t" << Molar_Volume[phase] << " cc/mol";
     for (int i = 0; i < 10; ++i)
         if (bulk_gas[i] > 0.0)
-            std::cout << std::endl << Gas_Labels[i] << gas[i] << " (f = " << Gases[i]->Fugacity[phase] << " MPa)";
+            std::cout << std::endl << gas_labels[i] << gas[i] << " (f = " << Gases[i]->Fugacity[phase] << " MPa)";
     for (int j = 0; j < 5; ++j)
         if (bulk_salt[j] > 0.0)
             std::cout << std::endl << Salt_Labels[j] << salt[j] << " (f = " << Salts[j]->Fugacity[phase] << " MPa)";
 }
 
-void Report(const Phases& s, int phaseX, int phaseY, const double* bulk_gas,
-            const double* bulk_salt, double Th, double Ph, double fhigh, long amount)
+// The two trivial-solution tests: no gas of the bulk fluid differs by more than
+// 1e-5 between the phases; the molar volumes lie within 0.1 cm3/mol.
+bool Equal_Compositions(const double* x, const double* y, const double* bulk_gas)
 {
-    std::cout.precision(6);
-    std::cout << std::endl << Stars;
-    std::cout << std::endl << "Result of Liquid-Vapour Equilibria Calculations";
-    std::cout << std::endl << std::endl << "Temperature = " << Th << " K, " << (Th - 273.15) << " \xB0" "C";
-    std::cout << std::endl << "Pressure = " << Ph << " MPa, " << (10.0 * Ph) << " bar";
-    std::cout << std::endl << "Zero function = " << fhigh;
-    std::cout << std::endl << "Number of iterations : " << amount;
-    Phase_Report("Phase 1", phaseX, s.xgas, s.xsalt, bulk_gas, bulk_salt);
-    Phase_Report("Phase 2", phaseY, s.ygas, s.ysalt, bulk_gas, bulk_salt);
-    std::cout << std::endl;
-    if (std::fabs(s.xsum - 1.0) > 1e-6 || std::fabs(s.ysum - 1.0) > 1e-6)
-        std::cout << std::endl << "No solution: summation of a.s.fractions is not equal to 1";
-    bool differ = false;
     for (int i = 0; i < 10; ++i)
-        if (bulk_gas[i] > 0.0 && std::fabs(s.xgas[i] - s.ygas[i]) > 1e-5) differ = true;
-    if (!differ)
+        if (bulk_gas[i] > 0.0 && std::fabs(x[i] - y[i]) > 1e-5) return false;
+    return true;
+}
+
+bool Equal_Volumes(double VX, double VY)
+{
+    return std::fabs(VX - VY) < 0.1;
+}
+
+// The end of both reports: sums of the fractions and the trivial solution.
+void Report_Checks(const Phases& s, int phaseX, int phaseY, const double* bulk_gas,
+                   const char* no_sum)
+{
+    if (std::fabs(s.xsum - 1.0) > 1e-6 || std::fabs(s.ysum - 1.0) > 1e-6)
+        std::cout << std::endl << no_sum;
+    if (Equal_Compositions(s.xgas, s.ygas, bulk_gas))
         std::cout << std::endl << "Warning: phases have nearly equal compositions, possible trivial solution";
-    if (std::fabs(Molar_Volume[phaseX] - Molar_Volume[phaseY]) < 0.1)
+    if (Equal_Volumes(Molar_Volume[phaseX], Molar_Volume[phaseY]))
         std::cout << std::endl << "Warning: phases have nearly equal densities, possible trivial solution";
 }
 
@@ -122,8 +219,8 @@ bool Wants_Restart()
     }
 }
 
-// The incipient phase's composition typed by the user: only the components
-// present in the bulk fluid are asked; all of them again when the sum is off.
+// The composition of one phase typed by the user: only the components present
+// in the bulk fluid are asked; all of them again when the sum is off.
 void Ask_Composition(double* gas, double* salt, const double* bulk_gas, const double* bulk_salt)
 {
     for (;;) {
@@ -140,6 +237,46 @@ void Ask_Composition(double* gas, double* salt, const double* bulk_gas, const do
             }
         if (sum >= 0.999999 && sum <= 1.000001) return;
         std::cout << std::endl << "ERROR: sum of fractions is not equal to 1" << std::endl;
+    }
+}
+
+// The user's new start: the precision question, then the iteration goes on
+// from the typed point, the previous end point being the other secant point.
+void Ask_Precision(Secant& it)
+{
+    std::cout << std::endl;
+    it.precision = Ask_Double("\tNew Precision (default is 1e-12) = ");
+    std::cout << std::endl << "Iteration number: ";
+}
+
+// Search, report, and the user's restarts until the answer is 'n'. Running out
+// of passes is reported like a stop, so that the user sees the failure and can
+// change the start point.
+template <class Zero_Function, class Report_Function, class Restart_Function>
+void Search_With_Restarts(Secant& it, Zero_Function f, Report_Function report,
+                          Restart_Function restart)
+{
+    for (;;) {
+        if (!it.Run(f)) std::cout << std::endl << "No convergence after 10000 iterations";
+        report();
+        if (!Wants_Restart()) return;
+        restart();
+        Ask_Precision(it);
+    }
+}
+
+// The final phases into the slots of the records.
+void Store_Phases(Phases& s, int phaseX, int phaseY)
+{
+    Density[phaseX] = Phase_Density(s.xgas, s.xsalt, Molar_Volume[phaseX]);
+    Density[phaseY] = Phase_Density(s.ygas, s.ysalt, Molar_Volume[phaseY]);
+    for (int i = 0; i < 10; ++i) {
+        Gas_Molefractions(i, phaseX, s.xgas[i]);
+        Gas_Molefractions(i, phaseY, s.ygas[i]);
+    }
+    for (int j = 0; j < 5; ++j) {
+        Salt_Molefractions(j, phaseX, s.xsalt[j]);
+        Salt_Molefractions(j, phaseY, s.ysalt[j]);
     }
 }
 
@@ -202,14 +339,22 @@ double Phase_Density(double* comp1, double* comp2, double Vcm)
     return mass / Vcm;
 }
 
+bool Trivial_Solution(int phaseX, int phaseY, const double* bulk_gas)
+{
+    double x[10], y[10];
+    for (int i = 0; i < 10; ++i) {
+        x[i] = Gases[i]->Molefraction[phaseX];
+        y[i] = Gases[i]->Molefraction[phaseY];
+    }
+    return Equal_Compositions(x, y, bulk_gas) || Equal_Volumes(Molar_Volume[phaseX], Molar_Volume[phaseY]);
+}
+
 void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int phaseY,
                      double* bulk_gas, double* bulk_salt, double* Thomo, double* Phomo,
                      int mode)
 {
     double Th = *Thomo;
     double Ph = *Phomo;
-    double precision = 1e-12;
-    const int maxit = 10000;
     const double Fgas = mode == 1 ? 1.0 : 0.0;
     Phases s;
 
@@ -229,19 +374,7 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
         else
             K_Raoult(static_cast<int>(Fgas), Tfirst, bulk_gas);
     }
-
-    Composition_Update(s, Fgas, bulk_gas, bulk_salt);
-    if (!(s.xsum > 0.0)) s.xsum = 1.0;
-    if (!(s.ysum > 0.0)) s.ysum = 1.0;
-    double fstart = s.xsum - s.ysum;
-    if (s.xsum < 0.999999 || s.xsum > 1.000001) {
-        for (double& x : s.xgas) x /= s.xsum;
-        for (double& x : s.xsalt) x /= s.xsum;
-    }
-    if (s.ysum < 0.999999 || s.ysum > 1.000001) {
-        for (double& y : s.ygas) y /= s.ysum;
-        for (double& y : s.ysalt) y /= s.ysum;
-    }
+    double fstart = Start_Compositions(s, Fgas, bulk_gas, bulk_salt);
 
     std::cout << std::endl << Stars;
     std::cout << std::endl << "Homogenisation conditions are numerically analysed. Conversion depends on";
@@ -252,67 +385,43 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
     const double x1 = methode == 1 ? 0.1 : 10.0;
     const double x2 = methode == 1 ? Pfirst : Tfirst;
 
+    // The searched quantity into the state; both phases, K-factors and
+    // compositions there; the zero function.
+    auto zero = [&](double estimate) {
+        if (methode == 1)
+            Ph = estimate;
+        else
+            Th = estimate;
+        Evaluate_Phases(func, EoS, phaseX, phaseY, s, Th, Ph);
+        Composition_Update(s, Fgas, bulk_gas, bulk_salt);
+        return s.xsum - s.ysum;
+    };
+
     // Raoult's K-factors satisfy the zero function by construction at the start
     // point, so a first secant step from there would be zero and the search would
     // stop where the equation of state was never consulted. Evaluate the start
     // point with the equation of state first.
-    if (std::fabs(fstart) <= 1e-12) {
-        if (methode == 1)
-            Ph = x2;
-        else
-            Th = x2;
-        fstart = Evaluate(func, EoS, phaseX, phaseY, s, Fgas, bulk_gas, bulk_salt, Th, Ph);
-    }
+    if (std::fabs(fstart) <= 1e-12) fstart = zero(x2);
 
-    double flow = -1.0;
-    double fhigh = fstart;
-    double result, xlow;
-    if (std::fabs(flow) < std::fabs(fhigh)) {
-        result = x1;
-        xlow = x2;
-        std::swap(flow, fhigh);
-    } else {
-        xlow = x1;
-        result = x2;
-    }
-    double dx = 0.5 * (result - xlow);
-    long amount = 0;
-    std::cout << std::endl << std::endl << "Iteration number:";
+    Secant it;
+    it.Start(x1, x2, fstart);
 
-    for (;;) {
-        bool stopped = false;
-        for (int j = 1; j <= maxit; ++j) {
-            amount += 1;
-            std::cout << " " << amount;
-            if (fhigh == flow) {
-                if (fhigh == 0.0 || xlow == result)
-                    dx = 2.0 * dx;
-                else
-                    dx = 0.5 * (result - xlow);
-            } else {
-                dx = 0.5 * (xlow - result) * fhigh / (fhigh - flow);
-            }
-            xlow = result;
-            flow = fhigh;
-            result = result + dx;
-            if (!(result > 0.0)) result = 0.5 * (result - dx);
-            if (methode == 1)
-                Ph = result;
-            else
-                Th = result;
-            fhigh = Evaluate(func, EoS, phaseX, phaseY, s, Fgas, bulk_gas, bulk_salt, Th, Ph);
-            if (std::fabs(dx) > 1e300 || std::fabs(dx / result) < precision || fhigh == 0.0) {
-                stopped = true;
-                break;
-            }
-        }
-        std::cout << std::flush;
-        // Running out of iterations is reported like a stop, so that the user
-        // sees the failure and can change the start point.
-        if (!stopped) std::cout << std::endl << "No convergence after 10000 iterations";
-        Report(s, phaseX, phaseY, bulk_gas, bulk_salt, Th, Ph, fhigh, amount);
-        if (!Wants_Restart()) break;
+    auto report = [&]() {
+        std::cout.precision(6);
+        std::cout << std::endl << Stars;
+        std::cout << std::endl << "Result of Liquid-Vapour Equilibria Calculations";
+        std::cout << std::endl << std::endl << "Temperature = " << Th << " K, " << (Th - 273.15) << " \xB0" "C";
+        std::cout << std::endl << "Pressure = " << Ph << " MPa, " << (10.0 * Ph) << " bar";
+        std::cout << std::endl << "Zero function = " << it.fhigh;
+        std::cout << std::endl << "Number of iterations : " << it.amount;
+        Phase_Report("Phase 1", phaseX, s.xgas, s.xsalt, bulk_gas, bulk_salt, Gas_Labels);
+        Phase_Report("Phase 2", phaseY, s.ygas, s.ysalt, bulk_gas, bulk_salt, Gas_Labels);
+        std::cout << std::endl;
+        Report_Checks(s, phaseX, phaseY, bulk_gas, "No solution: summation of a.s.fractions is not equal to 1");
+    };
 
+    // The incipient phase's composition and a new estimate typed by the user.
+    auto restart = [&]() {
         std::cout << std::endl
                   << (Fgas == 1.0 ? "\tInitial liquid composition (amount-of-substance fractions):"
                                   : "\tInitial vapour composition (amount-of-substance fractions):")
@@ -321,33 +430,108 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
             Ask_Composition(s.xgas, s.xsalt, bulk_gas, bulk_salt);
         else
             Ask_Composition(s.ygas, s.ysalt, bulk_gas, bulk_salt);
-        if (methode == 1) {
-            std::cout << std::endl;
-            Ph = Ask_Double("\tNew Pressure Approach (in MPa) = ");
-            result = Ph;
-        } else {
-            std::cout << std::endl;
-            Th = Ask_Double("\tNew Temperature Approach (in \xB0" "C) = ") + 273.15;
-            result = Th;
-        }
-        fhigh = Evaluate(func, EoS, phaseX, phaseY, s, Fgas, bulk_gas, bulk_salt, Th, Ph);
         std::cout << std::endl;
-        precision = Ask_Double("\tNew Precision (default is 1e-12) = ");
-        std::cout << std::endl << "Iteration number: ";
-    }
+        if (methode == 1)
+            it.result = Ask_Double("\tNew Pressure Approach (in MPa) = ");
+        else
+            it.result = Ask_Double("\tNew Temperature Approach (in \xB0" "C) = ") + 273.15;
+        it.fhigh = zero(it.result);
+    };
 
-    Density[phaseX] = Phase_Density(s.xgas, s.xsalt, Molar_Volume[phaseX]);
-    Density[phaseY] = Phase_Density(s.ygas, s.ysalt, Molar_Volume[phaseY]);
-    for (int i = 0; i < 10; ++i) {
-        Gas_Molefractions(i, phaseX, s.xgas[i]);
-        Gas_Molefractions(i, phaseY, s.ygas[i]);
-    }
-    for (int j = 0; j < 5; ++j) {
-        Salt_Molefractions(j, phaseX, s.xsalt[j]);
-        Salt_Molefractions(j, phaseY, s.ysalt[j]);
-    }
+    Search_With_Restarts(it, zero, report, restart);
+
+    Store_Phases(s, phaseX, phaseY);
     if (methode == 1)
-        *Phomo = result;
+        *Phomo = it.result;
     else
-        *Thomo = result;
+        *Thomo = it.result;
+}
+
+void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, double* bulk_gas,
+                        double* bulk_salt, double Vbulk, double Tlv, double* Plv, double* Fvap)
+{
+    Phases s;
+
+    // Wilson's K-factors at the start pressure, whatever the pressure; the
+    // start split is taken as an amount-of-substance fraction of vapour.
+    const double Pfirst = *Plv;
+    K_Wilson(Tlv, Pfirst);
+    double frac = *Fvap;
+    const double fstart = Start_Compositions(s, frac, bulk_gas, bulk_salt);
+
+    std::cout << std::endl << Stars;
+    std::cout << std::endl << "Liquid-Vapour equilibrium is numerically analysed. Conversion depends on";
+    std::cout << std::endl << "the chosen initial parameters. The trivial solution may regularly occur.";
+    std::cout << std::endl << "You may adjust the initiation until you reach a satisfying result.";
+
+    double Fvol = 0.0;   // volume fraction of the second phase (vapour)
+
+    // Both phases at the estimated pressure; the split follows from the bulk
+    // molar volume by the lever rule, as a volume fraction Fvol and as an
+    // amount fraction, which gives the next compositions.
+    auto zero = [&](double P) {
+        Evaluate_Phases(func, EoS, phaseX, phaseY, s, Tlv, P);
+        const double VX = Molar_Volume[phaseX];
+        const double VY = Molar_Volume[phaseY];
+        double frac_new = 0.5;
+        if (Vbulk > 0.0 && VX != VY) {
+            Fvol = (VX - Vbulk) * VY / ((VX - VY) * Vbulk);
+            frac_new = Fvol * VX / ((VX - VY) * Fvol + VY);
+        }
+        if (frac_new >= 2.0) frac_new = (1.0 + frac) / 2.0;
+        if (frac_new <= -1.0) frac_new = frac / 2.0;
+        Composition_Update(s, frac_new, bulk_gas, bulk_salt, true);
+        return s.xsum - s.ysum;
+    };
+
+    Secant it;
+    it.flat_zero_halves = true;
+    it.Start(0.1, Pfirst, fstart);
+
+    auto report = [&]() {
+        std::cout.precision(6);
+        std::cout << std::endl << Stars;
+        std::cout << std::endl << "Result of Liquid-Vapour Equilibria Calculations";
+        std::cout << std::endl << std::endl << "Temperature = " << Tlv << " K, " << (Tlv - 273.15) << "\xB0" "C";
+        std::cout << std::endl << "Pressure = " << it.result << " MPa, " << (10.0 * it.result) << " bar";
+        std::cout << std::endl << "Volume fraction vapour = " << Fvol;
+        std::cout << std::endl << "Zero function = " << it.fhigh;
+        std::cout << std::endl << "Number of iterations : " << it.amount;
+        Phase_Report("Phase 1", phaseX, s.xgas, s.xsalt, bulk_gas, bulk_salt, Flash_Gas_Labels);
+        Phase_Report("Phase 2", phaseY, s.ygas, s.ysalt, bulk_gas, bulk_salt, Flash_Gas_Labels);
+        std::cout << std::endl;
+        if (Fvol <= 0.0 || Fvol >= 1.0)
+            std::cout << std::endl << "No solution: volume fraction is not a value between 0 and 1";
+        else if (Molar_Volume[phaseX] > Vbulk)
+            std::cout << std::endl << "Warning: reversed solution, volume fraction vapour = " << 1.0 - Fvol;
+        Report_Checks(s, phaseX, phaseY, bulk_gas, "No solution: summation of a.s. fractions is not equal to 1");
+    };
+
+    // The liquid's composition, the vapour fraction and a pressure typed by
+    // the user; the vapour follows from the mass balance.
+    auto restart = [&]() {
+        std::cout << std::endl << "\tInitial liquid composition (amount-of-substance fractions):"
+                  << std::endl << std::endl;
+        Ask_Composition(s.xgas, s.xsalt, bulk_gas, bulk_salt);
+        // The mass balance divides by the fraction: 0 would leave no vapour.
+        for (;;) {
+            std::cout << std::endl;
+            frac = Ask_Double("\tNew mass fraction of vapour (number between 0 and 1) = ");
+            if (frac > 0.0 && frac <= 1.0) break;
+            std::cout << "\tERROR: the fraction must be above 0 and at most 1";
+        }
+        for (int i = 0; i < 10; ++i) s.ygas[i] = (bulk_gas[i] - (1.0 - frac) * s.xgas[i]) / frac;
+        for (int j = 0; j < 5; ++j) s.ysalt[j] = (bulk_salt[j] - (1.0 - frac) * s.xsalt[j]) / frac;
+        std::cout << std::endl;
+        it.result = Ask_Double("\tNew Pressure Approach (in MPa) = ");
+        Evaluate_Phases(func, EoS, phaseX, phaseY, s, Tlv, it.result);
+        Composition_Update(s, frac, bulk_gas, bulk_salt);
+        it.fhigh = s.xsum - s.ysum;
+    };
+
+    Search_With_Restarts(it, zero, report, restart);
+
+    Store_Phases(s, phaseX, phaseY);
+    *Fvap = Fvol;
+    *Plv = it.result;
 }

@@ -1,6 +1,7 @@
 // Liquid-vapour equilibria of the non-aqueous (carbonic) fluid: K-factor
 // estimates (Raoult's law, Wilson's correlation), K-factors from fugacity
-// coefficients, and the bubble/dew-point search with its console report.
+// coefficients, the bubble/dew-point search and the liquid-vapour flash, each
+// with its console report and the offer to restart from the user's own start.
 //
 // K-factors are ratios y/x of the fraction of a component in the second phase
 // (vapour) to that in the first phase (liquid). Units: K, MPa, cm3/mol, g/cm3.
@@ -39,5 +40,19 @@ double Phase_Density(double* comp1, double* comp2, double Vcm);
 void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int phaseY,
                      double* bulk_gas, double* bulk_salt, double* Thomo, double* Phomo,
                      int mode);
+
+// Liquid-vapour flash at temperature Tlv (K) of a bulk fluid of molar volume
+// Vbulk (cm3/mol): the pressure of the two-phase state (in: start value, out:
+// result, MPa) and the volume fraction of the second phase (in: start value
+// as an amount fraction, out: volume fraction). Leaves both phases in slots
+// phaseX (liquid) and phaseY (vapour). Prints its notice, iteration count and
+// report, and offers the user a restart.
+void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, double* bulk_gas,
+                        double* bulk_salt, double Vbulk, double Tlv, double* Plv, double* Fvap);
+
+// The reports' trivial-solution tests on the phases stored in two slots: no
+// gas of the bulk fluid differs by more than 1e-5 in fraction, or the molar
+// volumes lie within 0.1 cm3/mol.
+bool Trivial_Solution(int phaseX, int phaseY, const double* bulk_gas);
 
 #endif

@@ -454,7 +454,7 @@ TEST(DensityDialogue, InputEndingAtEveryQuestion)
     scripts[2].mode = "2";
     scripts[2].restart = "n";
     scripts[3].mean = "4";
-    scripts[3].value = "5";
+    scripts[3].value = "3";
     scripts[3].fractions = "0 0 0 1";
     scripts[3].vapour = "";
     for (const Script& script : scripts) {

@@ -1,7 +1,8 @@
-// Clathrate melting solution of the density program: the dispatchers that
+// Clathrate melting solution shared by both programs: the dispatchers that
 // route an equation-of-state number to its model, the pressure integral of
 // water volumes, the equilibrium function clathrate / aqueous solution /
-// non-aqueous phase, and the secant iteration around it.
+// non-aqueous phase, and the secant iteration around it. Each program's
+// Equation0 and Sectant are these with its own way of fixing the pressure.
 //
 // Units: K, MPa, cm3/mol, g/cm3, J/mol; molality in mol per kg H2O.
 #ifndef MELTING_H
@@ -28,16 +29,22 @@ double Volume_Fugacity(int EoS, int phase, double* xgas, double* xsalt, double T
 double VdP_H2O(int phase, double TK, double PMPa, double P0);
 
 // Chemical potential of water in the more stable clathrate minus that in the
-// aqueous solution, J/mol. methode 0: T unknown, 1: P unknown, 3: salt molality
-// unknown with the non-aqueous molar volume Vcm fixed (P is then written back).
-double Equation0(int methode, int syst, double* zgas, double* molal, double TK, double* PMPa,
-                 double Vcm);
+// aqueous solution, J/mol, for the non-aqueous phase of slot 1 (syst != 0) or
+// 2 (syst 0) in contact with a solution of the molalities `molal` (NaCl, KCl,
+// CaCl2, MgCl2; read as five entries). Isochoric: the molar volume Vcm of the
+// non-aqueous phase is fixed and its pressure, found from the equation of
+// state EoSvapour, is written back through PMPa; otherwise *PMPa is given.
+double Melting_Equilibrium(bool isochoric, int syst, double* zgas, double* molal, double TK,
+                           double* PMPa, double Vcm);
 
-// Root of Equation0 in the unknown chosen by methode (0 temperature, 1
-// pressure, 3 total salt molality of the salt ratios `ratios`); 0.0 when the
-// secant iteration does not converge.
-double Sectant(int methode, int syst, double* zgas, double MT, double* ratios, double TK,
-               double PMPa, double Vcm);
+// Root of the equilibrium function in the unknown chosen by methode (0
+// temperature in 230..330 K, 1 pressure in 0..250 MPa, 3 total salt molality
+// of the salt ratios `ratios` in 0..7 mol/kg) by the secant iteration; 0.0
+// when it does not converge. For methode 3 the salt records get their
+// molalities and mass percentages; on convergence the aqueous solution and
+// the clathrate slots 4 and 5 get their volumes and densities.
+double Melting_Search(int methode, int syst, double* zgas, double MT, double* ratios, double TK,
+                      double PMPa, double Vcm, bool isochoric);
 
 // Molar volume of the aqueous solution in slot aqueous_liquid: by Duan et al.
 // (1992) (EoSaqueous 17) when that gives a volume in (10, 30] other than the
@@ -48,7 +55,7 @@ double Aqueous_Volume(double TK, double PMPa);
 // The clathrate structure of lower Gibbs energy of water: 1 or 2 (2 on a tie).
 int Stable_Clathrate(double G_sI, double G_sII);
 
-// The secant iteration of Sectant on f within [min, max], started at x1 and
+// The secant iteration of the melting search on f within [min, max], started at x1 and
 // 1.01 x1: prints the running iteration count, returns true with the root in
 // *root; on failure prints the "No convergence!" block and returns false. The
 // last point and its value are left in *x_last, *f_last either way.

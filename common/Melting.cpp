@@ -5,7 +5,6 @@
 
 #include "Bowers.h"
 #include "Chueh.h"
-#include "Density.h"
 #include "Duan92.h"
 #include "Duan96.h"
 #include "Elecsol.h"
@@ -14,6 +13,7 @@
 #include "Haar84.h"
 #include "Hare.h"
 #include "Holloway.h"
+#include "Inclusion.h"
 #include "Jacobsen.h"
 #include "Langmuir.h"
 #include "Lee.h"
@@ -268,8 +268,8 @@ double VdP_H2O(int phase, double TK, double PMPa, double P0)
     return 0.0;
 }
 
-double Equation0(int methode, int syst, double* zgas, double* molal, double TK, double* PMPa,
-                 double Vcm)
+double Melting_Equilibrium(bool isochoric, int syst, double* zgas, double* molal, double TK,
+                           double* PMPa, double Vcm)
 {
     const int phase = syst != 0 ? 1 : 2;
     const int aq = aqueous_liquid;
@@ -280,9 +280,9 @@ double Equation0(int methode, int syst, double* zgas, double* molal, double TK, 
     H2O.Activity[aq] = 0.0;
 
     // Compositions of the aqueous solution and of the non-aqueous phase.
-    Gas_Solubility(methode == 3 ? 1 : 2, aq, phase, TK, P, Vcm, zgas, molal);
+    Gas_Solubility(isochoric ? 1 : 2, aq, phase, TK, P, Vcm, zgas, molal);
 
-    if (methode == 3) {
+    if (isochoric) {
         Molefractions(phase);
         P = Pressure_Search(EoSvapour, phase, moles, TK, Vcm);
         *PMPa = P;
@@ -395,10 +395,11 @@ bool Melting_Secant(Unknown_Function f, void* context, double x1, double min, do
 
 namespace {
 
-// The state of one Sectant search: the unknown is written into it before each
-// evaluation of Equation0.
+// The state of one melting search: the unknown is written into it before each
+// evaluation of the equilibrium function.
 struct Melting_State {
     int methode, syst;
+    bool isochoric;
     double* zgas;
     double* ratios;
     double temp, pres, molal;
@@ -422,16 +423,16 @@ double Melting_Residual(double x, void* context)
 {
     Melting_State& s = *static_cast<Melting_State*>(context);
     s.Set_Unknown(x);
-    return Equation0(s.methode, s.syst, s.zgas, s.mols, s.temp, &s.pres, s.Vcm);
+    return Melting_Equilibrium(s.isochoric, s.syst, s.zgas, s.mols, s.temp, &s.pres, s.Vcm);
 }
 
 }  // namespace
 
-double Sectant(int methode, int syst, double* zgas, double MT, double* ratios, double TK,
-               double PMPa, double Vcm)
+double Melting_Search(int methode, int syst, double* zgas, double MT, double* ratios, double TK,
+                      double PMPa, double Vcm, bool isochoric)
 {
     // Molalities of NaCl, KCl, CaCl2, MgCl2 (FeCl2 and the rest stay 0).
-    Melting_State s{methode, syst, zgas, ratios, TK, PMPa, MT, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, Vcm};
+    Melting_State s{methode, syst, isochoric, zgas, ratios, TK, PMPa, MT, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, Vcm};
     for (int i = 0; i < 4; ++i) s.mols[i] = ratios[i] * MT;
 
     double x1 = 0.0, min = 0.0, max = 0.0;

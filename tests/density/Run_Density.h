@@ -58,10 +58,10 @@ inline std::string Read_File(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Feeds `answers` to standard input of the program, run in an empty directory
-// of its own under a 120-second timeout (sanitizer builds are slow), so that a
-// dialogue that waits for more input can never hang the tests.
-inline Density_Run Run_Density(const std::string& answers)
+// Feeds `answers` to standard input of the program `exe`, run in an empty
+// directory of its own under a 120-second timeout (sanitizer builds are slow),
+// so that a dialogue that waits for more input can never hang the tests.
+inline Density_Run Run_Program(const char* exe, const std::string& answers)
 {
     namespace fs = std::filesystem;
     char pattern[] = "/tmp/fidensity.XXXXXX";
@@ -75,7 +75,7 @@ inline Density_Run Run_Density(const std::string& answers)
         script << answers;
     }
     std::ostringstream command;
-    command << "cd '" << work.string() << "' && timeout 120 '" << FI_DENSITY_EXE << "' < '"
+    command << "cd '" << work.string() << "' && timeout 120 '" << exe << "' < '"
             << (base / "answers.txt").string() << "' > '" << (base / "transcript.txt").string()
             << "' 2> '" << (base / "stderr.txt").string() << "'";
     const int raw = std::system(command.str().c_str());
@@ -90,6 +90,11 @@ inline Density_Run Run_Density(const std::string& answers)
     }
     fs::remove_all(base);
     return run;
+}
+
+inline Density_Run Run_Density(const std::string& answers)
+{
+    return Run_Program(FI_DENSITY_EXE, answers);
 }
 
 // Number of occurrences of `needle` in `text`, overlapping ones included.

@@ -17,6 +17,8 @@
 
 namespace {
 
+Gas* const Gases[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
+
 // Runs a piece of code with std::cin reading `input` and std::cout captured.
 struct Console_Session {
     std::istringstream in;
@@ -380,6 +382,93 @@ TEST_F(BubbleDew, PengRobinsonCarbonDioxideMethane)
     EXPECT_LT(Pb, CH4_Psat(T0));
     EXPECT_LT(Pd, Pb);
     EXPECT_GT(Pd, 0.5 * CO2_Psat(T0));
+}
+
+// Both phases of the same molar volume, fugacity coefficients as for the ideal
+// solution: K-factors differ from 1 but the lever rule has no split.
+double Equal_Volumes(int EoS, int phase, double* gas, double* salt, double T, double P)
+{
+    Ideal_Solution(EoS, phase, gas, salt, T, P);
+    return 100.0;
+}
+
+// Edge cases of the flash, each with the ideal solution (K = Ps/P, liquid
+// 40 cc/mol): a bulk volume equal to the liquid's leaves no vapour (the bubble
+// point, split 0); equal phase volumes and a bulk volume of 0 both split 0.5
+// by amount in every pass and report no volume fraction.
+TEST_F(BubbleDew, FlashEdgeCases)
+{
+    struct Case { PhaseFunction func; double Vbulk; double frac; };
+    const Case cases[3] = {{Ideal_Solution, 40.0, 0.0}, {Equal_Volumes, 60.0, 0.5}, {Ideal_Solution, 0.0, 0.5}};
+    const double T = 250.0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Vbulk);
+        double P = 4.48, F = 0.5;
+        Console_Session io("n\n");
+        LiqVap_Equilibrium(c.func, 48, 2, 1, bulk, empty, c.Vbulk, T, &P, &F);
+        const std::string& text = io.out.str();
+        EXPECT_EQ(F, 0.0);
+        EXPECT_NE(text.find("\n\nNo solution: volume fraction is not a value between 0 and 1"), std::string::npos);
+        EXPECT_NE(text.find("Temperature = 250 K, -23.15\xB0" "C\n"), std::string::npos);
+        // The stored liquid is the bulk split by the fixed amount fraction at the
+        // final K-factors.
+        for (int i = 1; i <= 2; ++i)
+            EXPECT_NEAR(Gases[i]->Molefraction[2],
+                        bulk[i] / (1.0 + c.frac * (Model_Psat(i, T) / P - 1.0)), 1e-9);
+        if (c.frac == 0.0) EXPECT_NEAR(P, 0.6 * Model_Psat(1, T) + 0.4 * Model_Psat(2, T), 1e-9 * P);
+    }
+
+    // Wilson's K-factors start the flash even below 2 MPa.
+    Calls.clear();
+    double P = 0.5, F = 0.5;
+    K_Wilson(T, P);
+    const double K1 = Kgas[1], K2 = Kgas[2];
+    Console_Session io("n\n");
+    LiqVap_Equilibrium(Ideal_Solution, 48, 2, 1, bulk, empty, 60.0, T, &P, &F);
+    const double x1 = 0.6 / (1 + 0.5 * (K1 - 1)), x2 = 0.4 / (1 + 0.5 * (K2 - 1));
+    ASSERT_FALSE(Calls.empty());
+    EXPECT_NEAR(Calls[0].gas[1], x1 / (x1 + x2), 1e-14);
+    EXPECT_EQ(Calls[0].phase, 2);
+}
+
+// A flash that runs out of passes says so, reports and asks; its restart asks
+// for the liquid, the vapour fraction (0 refused: the mass balance divides by
+// it) and a pressure, and continues the count.
+TEST_F(BubbleDew, FlashExhaustedAndRestarted)
+{
+    double pure[10] = {0, 1, 0, 0, 0, 0, 0, 0, 0, 0};
+    double T = 250.0, P = 4.48, F = 0.5;
+    Console_Session io("y\n1\n0\n0.5\n3\n1e-12\nn\n");
+    LiqVap_Equilibrium(No_Root, 48, 2, 1, pure, empty, 100.0, T, &P, &F);
+    const std::string& text = io.out.str();
+    EXPECT_NE(text.find(" 10000\nNo convergence after 10000 iterations\n****"), std::string::npos);
+    EXPECT_NE(text.find("\n\tInitial liquid composition (amount-of-substance fractions):\n\n\tx(CO2) = "
+                        "\n\tNew mass fraction of vapour (number between 0 and 1) = \tERROR: the fraction"
+                        " must be above 0 and at most 1\n\tNew mass fraction of vapour"),
+              std::string::npos);
+    EXPECT_NE(text.find("\nIteration number:  10001 "), std::string::npos);
+    EXPECT_EQ(Count(text, "No convergence after 10000 iterations"), 2);
+}
+
+// A converged split of CO2-CH4 90/10 by Peng & Robinson at 8 C: equal
+// fugacities of each gas in both phases, and the two phases in the volume
+// fraction found make up the bulk molar volume and composition.
+TEST_F(BubbleDew, FlashOfCarbonDioxideMethane)
+{
+    double mix[10] = {0, 0.9, 0.1, 0, 0, 0, 0, 0, 0, 0};
+    const double T = 281.15, Vbulk = 100.0;
+    double P = 4.48, F = 0.5;
+    Console_Session io("n\n");
+    LiqVap_Equilibrium(Peng_Phase, 43, 2, 1, mix, empty, Vbulk, T, &P, &F);
+    ASSERT_GT(F, 0.0);
+    ASSERT_LT(F, 1.0);
+    EXPECT_FALSE(Trivial_Solution(2, 1, mix));
+    for (int i = 1; i <= 2; ++i)
+        EXPECT_NEAR(Gases[i]->Fugacity[2] / Gases[i]->Fugacity[1], 1.0, 1e-6);
+    const double nl = (1 - F) / Molar_Volume[2], nv = F / Molar_Volume[1];
+    EXPECT_NEAR(1.0 / (nl + nv), Vbulk, 1e-6 * Vbulk);
+    for (int i = 1; i <= 2; ++i)
+        EXPECT_NEAR((nl * Gases[i]->Molefraction[2] + nv * Gases[i]->Molefraction[1]) / (nl + nv), mix[i], 1e-6);
 }
 
 }  // namespace

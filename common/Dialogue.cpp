@@ -88,6 +88,17 @@ void Print_Banner(const char* program)
     cout << "Limits of the model are between 0-200 MPa and 250-320 K." << endl;
 }
 
+void Print_Inputs(const char* second, const char* third, const char* fifth)
+{
+    cout << "Input of the program includes :" << endl;
+    cout << "\t1. final clathrate melting temperature" << endl;
+    cout << "\t2. " << second << endl;
+    cout << "\t3. " << third << endl;
+    cout << "\t4. composition of salt" << endl;
+    cout << "Optionally:" << endl;
+    cout << "\t5. " << fifth << endl;
+}
+
 void Print_References()
 {
     cout << "References: van der Waals & Platteeuw (1959) clathrate solid solution model;" << endl;
@@ -236,6 +247,23 @@ double Ask_Homogenisation_Pressure()
             continue;
         }
         return P;
+    }
+}
+
+void Ask_Density_Data(int mean, bool clathrate_melts_first, double& T, double& P, double& V,
+                      double& D)
+{
+    switch (mean) {
+    case 1:
+        V = Ask_Molar_Volume();
+        D = Converted_Density(V, Raman, empty);
+        break;
+    case 2:
+        D = Ask_Density_Value();
+        V = Converted_Density(D, Raman, empty);
+        break;
+    case 3: T = Ask_Homogenisation_Temperature(clathrate_melts_first); break;
+    default: P = Ask_Homogenisation_Pressure(); break;
     }
 }
 

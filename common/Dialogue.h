@@ -26,6 +26,10 @@ char Ask_Yes_No(bool newline_before, bool blank_after_error);
 // open both introductions.
 void Print_Banner(const char* program);
 
+// "Input of the program includes :" and the five inputs, of which the first
+// (melting temperature) and the fourth (salt) are the same in both programs.
+void Print_Inputs(const char* second, const char* third, const char* fifth);
+
 // The four-line literature block of the introductions.
 void Print_References();
 
@@ -62,6 +66,11 @@ double Ask_Homogenisation_Temperature(bool clathrate_melts_first);
 // The homogenisation pressure (MPa), above 0; for a pure gas on its
 // liquid-vapour curve.
 double Ask_Homogenisation_Pressure();
+
+// The density data of `mean`: molar volume V and density D (1, 2; each gives
+// the other), homogenisation temperature T (3, see above) or pressure P (4).
+void Ask_Density_Data(int mean, bool clathrate_melts_first, double& T, double& P, double& V,
+                      double& D);
 
 // Vapour-like (1) or liquid-like (2) non-aqueous phase; a critical
 // homogenisation counts as vapour-like. Sets the root selector `syst`.

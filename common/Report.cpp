@@ -73,6 +73,16 @@ void Write_Solution_Fractions(FILE* out, int slot, const Fraction_Formats& forma
     }
 }
 
+void Write_Homogenisation_Rows(FILE* out, int mean, double T, double P, double V, double D)
+{
+    if (mean == 3 || mean == 4) {
+        fprintf(out, "\nTh (K)\t%f", T);
+        fprintf(out, "\nPh (MPa)\t%f", P);
+    }
+    fprintf(out, "\nVh (cc/mol)\t%f", V);
+    fprintf(out, "\nDh (g/cc)\t%f", D);
+}
+
 // Thiery et al. (1994) switch between the Lee & Kesler and Soave volumes.
 void Write_Vapour_Reference(FILE* out, int EoS, bool span_line)
 {

@@ -28,6 +28,10 @@ void Write_Clathrate_Block(FILE* out, const Fraction_Formats& formats);
 void Write_Gas_Fractions(FILE* out, int slot, const Fraction_Formats& formats);
 void Write_Solution_Fractions(FILE* out, int slot, const Fraction_Formats& formats);
 
+// Homogenisation temperature and pressure (only when measured: `mean` 3 or
+// 4), molar volume and density of the non-aqueous phase.
+void Write_Homogenisation_Rows(FILE* out, int mean, double T, double P, double V, double D);
+
 // Literature of the equation of state of the non-aqueous phase; for pure CO2
 // the Span & Wagner (1996) line follows the Duschek et al. (1990) line when
 // `span_line` is set.

@@ -22,13 +22,8 @@ namespace {
 void Introduction()
 {
     Print_Banner("Program 2: DENSITY, version 12/02");
-    cout << "Input of the program includes :" << endl;
-    cout << "\t1. final clathrate melting temperature" << endl;
-    cout << "\t2. composition of the homogeneous non-aqueous phase" << endl;
-    cout << "\t3. density of the non-aqueous phase" << endl;
-    cout << "\t4. composition of salt" << endl;
-    cout << "Optionally:" << endl;
-    cout << "\t5. volume-fractions of the non-aqueous phase" << endl;
+    Print_Inputs("composition of the homogeneous non-aqueous phase", "density of the non-aqueous phase",
+                 "volume-fractions of the non-aqueous phase");
     cout << endl;
     cout << "This program will calculate the properties of the individual phases" << endl;
     cout << "present in fluid inclusions, and properties of the total inclusion," << endl;
@@ -38,28 +33,6 @@ void Introduction()
     cout << endl;
     cout << endl;
     Print_Clathrate_Heading();
-}
-
-// How the density of the non-aqueous phase is known (1 molar volume,
-// 2 density, 3 homogenisation temperature, 4 homogenisation pressure), and
-// its value. Homogenisation is observed in the metastable absence of
-// clathrate, so it cannot lie above the melting temperature.
-int Ask_Density()
-{
-    const int mean = Ask_Density_Source();
-    switch (mean) {
-    case 1:
-        Vhom = Ask_Molar_Volume();
-        Dhom = Converted_Density(Vhom, Raman, empty);
-        break;
-    case 2:
-        Dhom = Ask_Density_Value();
-        Vhom = Converted_Density(Dhom, Raman, empty);
-        break;
-    case 3: Thom = Ask_Homogenisation_Temperature(false); break;
-    default: Phom = Ask_Homogenisation_Pressure(); break;
-    }
-    return mean;
 }
 
 // A pure gas has its own reference equation; a mixture gets the menu.
@@ -174,7 +147,10 @@ int main()
     Ask_Clathrate_EoS();
     Ask_Composition("What is the composition based on a H2O-free system? ",
                     "(amount-of-substance fraction, number between 0 and 1)");
-    mean = Ask_Density();
+    // Homogenisation is observed in the metastable absence of clathrate, so it
+    // cannot lie above the melting temperature.
+    mean = Ask_Density_Source();
+    Ask_Density_Data(mean, false, Thom, Phom, Vhom, Dhom);
     mode = Ask_Mode(mean);
     Ask_Vapour_EoS();
     Ask_Salts();

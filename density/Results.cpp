@@ -35,13 +35,7 @@ void Write(FILE* out, const char* filename, int mean)
         if (C2H6.Molefraction[phase] > 0) fprintf(out, "\nC2H6\t\t%f", C2H6.Coefficient[phase]);
     }
     fprintf(out, "\n\nHomogenisation conditions, in metastable absence of clathrate:\n");
-    // Th and Ph are known only when the user gave one of them.
-    if (mean == 3 || mean == 4) {
-        fprintf(out, "\nTh (K)\t%f", Thom);
-        fprintf(out, "\nPh (MPa)\t%f", Phom);
-    }
-    fprintf(out, "\nVh (cc/mol)\t%f", Vhom);
-    fprintf(out, "\nDh (g/cc)\t%f", Dhom);
+    Write_Homogenisation_Rows(out, mean, Thom, Phom, Vhom, Dhom);
     fprintf(out, "\n\nEquation of state for liquid-vapour equilibria and homogeneous gas:");
     Write_Vapour_Reference(out, EoSvapour, true);
 

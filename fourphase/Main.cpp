@@ -28,13 +28,9 @@ void Introduction()
     cout << "\t- clathrate melts at temperatures below homogenisation" << endl;
     cout << "\t- clathrate melts in the presence of a vapour and two liquids" << endl;
     cout << endl;
-    cout << "Input of the program includes :" << endl;
-    cout << "\t1. final clathrate melting temperature" << endl;
-    cout << "\t2. homogenisation temperature of non-aqueous phases" << endl;
-    cout << "\t3. composition of the homogeneous non-aqueous phase" << endl;
-    cout << "\t4. composition of salt" << endl;
-    cout << "Optionally:" << endl;
-    cout << "\t5. volume-fractions of the non-aqueous phase after final clathrate melting" << endl;
+    Print_Inputs("homogenisation temperature of non-aqueous phases",
+                 "composition of the homogeneous non-aqueous phase",
+                 "volume-fractions of the non-aqueous phase after final clathrate melting");
     cout << endl;
     Print_References();
     cout << endl;
@@ -61,25 +57,6 @@ bool Ask_Vapour_EoS()
         return false;
     }
     return true;
-}
-
-// The density data of the non-aqueous fluid. The clathrate melts before the
-// fluid homogenises, so a homogenisation temperature is not below the
-// melting temperature.
-void Ask_Density(int mean)
-{
-    switch (mean) {
-    case 1:
-        Vh = Ask_Molar_Volume();
-        Dh = Converted_Density(Vh, Raman, empty);
-        break;
-    case 2:
-        Dh = Ask_Density_Value();
-        Vh = Converted_Density(Dh, Raman, empty);
-        break;
-    case 3: Th = Ask_Homogenisation_Temperature(true); break;
-    default: Ph = Ask_Homogenisation_Pressure(); break;
-    }
 }
 
 // Homogenisation data of the non-aqueous fluid: the liquid-vapour curve of a
@@ -129,7 +106,9 @@ int main()
     mean = Ask_Density_Source();
     const bool Q2_possible = Ask_Vapour_EoS();
     if (Q2_possible) {
-        Ask_Density(mean);
+        // The clathrate melts before the fluid homogenises: a homogenisation
+        // temperature is not below the melting temperature.
+        Ask_Density_Data(mean, true, Th, Ph, Vh, Dh);
         mode = Ask_Mode(mean);
         Homogenisation(mean, mode);
         Ask_Salts();

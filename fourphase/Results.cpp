@@ -29,13 +29,7 @@ void Write(FILE* out, const char* filename, int mean)
     fprintf(out, "\nNON-AQUEOUS PHASES");
     if (1 - Fraction[aq] != 0) fprintf(out, "\n\nVolume fraction\t%f", 1 - Fraction[aq]);
     fprintf(out, "\n\nAt homogenisation conditions:\n");
-    // Th and Ph are known only when the user gave one of them.
-    if (mean == 3 || mean == 4) {
-        fprintf(out, "\nTh (K)\t%f", Th);
-        fprintf(out, "\nPh (MPa)\t%f", Ph);
-    }
-    fprintf(out, "\nVh (cc/mol)\t%f", Vh);
-    fprintf(out, "\nDh (g/cc)\t%f", Dh);
+    Write_Homogenisation_Rows(out, mean, Th, Ph, Vh, Dh);
     fprintf(out, "\n\namount-of-substance fraction");
     for (int i = 1; i <= 4; i++) {
         if (Raman[i] > 0) fprintf(out, Formats.gas[i], Raman[i]);

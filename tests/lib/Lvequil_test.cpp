@@ -412,10 +412,13 @@ TEST_F(BubbleDew, FlashEdgeCases)
         EXPECT_NE(text.find("Temperature = 250 K, -23.15\xB0" "C\n"), std::string::npos);
         // The stored liquid is the bulk split by the fixed amount fraction at the
         // final K-factors.
-        for (int i = 1; i <= 2; ++i)
+        for (int i = 1; i <= 2; ++i) {
             EXPECT_NEAR(Gases[i]->Molefraction[2],
                         bulk[i] / (1.0 + c.frac * (Model_Psat(i, T) / P - 1.0)), 1e-9);
-        if (c.frac == 0.0) EXPECT_NEAR(P, 0.6 * Model_Psat(1, T) + 0.4 * Model_Psat(2, T), 1e-9 * P);
+        }
+        if (c.frac == 0.0) {
+            EXPECT_NEAR(P, 0.6 * Model_Psat(1, T) + 0.4 * Model_Psat(2, T), 1e-9 * P);
+        }
     }
 
     // Wilson's K-factors start the flash even below 2 MPa.

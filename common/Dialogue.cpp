@@ -25,16 +25,25 @@ const char* const YES_NO = "\t(y/n):  ";
 const char* const ANSWER_YN = "\tPlease answer with 'y' or 'n'";
 
 // Reads the name of the results file after its prompt: one word of at most
-// MAX_FILENAME characters; a longer word is refused and the prompt repeats.
+// MAX_FILENAME characters without control characters (a NUL byte would cut
+// the name, an escape would act on the terminal); otherwise the prompt
+// repeats.
 void Read_Filename(char* filename)
 {
     for (;;) {
         const std::string word = Read_Word();
-        if (word.size() <= static_cast<std::size_t>(MAX_FILENAME)) {
+        bool control = false;
+        for (unsigned char c : word) {
+            if (c < 0x20 || c == 0x7F) control = true;
+        }
+        if (control) {
+            cout << "\tERROR: the file name may not contain control characters";
+        } else if (word.size() > static_cast<std::size_t>(MAX_FILENAME)) {
+            cout << "\tERROR: the file name may have at most 19 characters";
+        } else {
             std::strcpy(filename, word.c_str());
             return;
         }
-        cout << "\tERROR: the file name may have at most 19 characters";
         cout << endl << FILE_PROMPT;
     }
 }
@@ -71,7 +80,7 @@ char Ask_Yes_No(bool newline_before, bool blank_after_error)
     for (;;) {
         if (newline_before) cout << endl;
         cout << YES_NO;
-        const char yn = Read_Char();
+        const char yn = Read_Answer();
         if (yn == 'y' || yn == 'n') return yn;
         cout << ANSWER_YN;
         if (blank_after_error) cout << endl << endl;
@@ -198,13 +207,18 @@ double Ask_Molar_Volume()
     }
 }
 
-// A density of zero or below would give no molar volume at all.
+// A density of zero or below would give no molar volume at all; one that
+// makes the gas denser than ice is refused as the molar volume is.
 double Ask_Density_Value()
 {
     for (;;) {
         const double D = Ask_Double("\n\tDensity (g/cc) = ");
-        if (D > 0.0) return D;
-        cout << "\tERROR: density must be larger than 0";
+        if (!(D > 0.0))
+            cout << "\tERROR: density must be larger than 0";
+        else if (!(Converted_Density(D, Raman, empty) > 19.6))
+            cout << "\tERROR: it is unlikely that the gas is denser than ice (19.6 cc/mol)";
+        else
+            return D;
     }
 }
 
@@ -215,7 +229,9 @@ double Ask_Homogenisation_Temperature(bool clathrate_melts_first)
         celsius = Ask_Double("\n\tHomogenisation Temperature (\xB0" "C) = ");
         TK = celsius + 273.15;
         const char* error = nullptr;
-        if (clathrate_melts_first && TK < TmClath)
+        if (!(celsius > -273.15))
+            error = "\tERROR: Th must be above absolute zero (-273.15 \xB0" "C)";
+        else if (clathrate_melts_first && TK < TmClath)
             error = "\tERROR: Th is lower than the clathrate melting temperature";
         else if (!clathrate_melts_first && TK > TmClath)
             error = "\tERROR: Th exceeds the clathrate melting temperature";
@@ -239,6 +255,10 @@ double Ask_Homogenisation_Pressure()
         const double P = Ask_Double("\n\tHomogenisation Pressure (MPa) = ");
         if (!(P > 0)) {
             cout << "\tERROR: Ph must be larger than 0";
+            continue;
+        }
+        if (!(P < 200)) {
+            cout << "\tERROR: Ph must be below 200 MPa, the limit of the model";
             continue;
         }
         const int gas = Pure_Gas();
@@ -346,6 +366,34 @@ bool Ask_Volume_Fraction()
         Fraction[aqueous_liquid] = Fraction[aqueous_liquid] / 100;
         if (Fraction[aqueous_liquid] > 0 && Fraction[aqueous_liquid] < 1) return true;
         cout << "\tERROR : percentage should have a value between 0-100%" << endl << endl;
+    }
+}
+
+void Warn_Beyond_Model(int slot, bool whole)
+{
+    if (PmClath > 200.0)
+        cout << endl << "WARNING: the melting pressure " << PmClath
+             << " MPa is above 200 MPa, the limit of the model";
+    if (MmClath > 6.0)
+        cout << endl << "WARNING: the salt molality " << MmClath
+             << " mol/kg is above 6 mol/kg, the range of the electrolyte parameters";
+    const Salt* salts[4] = {&NaCl, &KCl, &CaCl2, &MgCl2};
+    const char* names[4] = {"NaCl", "KCl", "CaCl2", "MgCl2"};
+    for (int j = 0; j < 4; j++) {
+        if (salts[j]->Weight > 30.0)
+            cout << endl << "WARNING: " << names[j] << " " << salts[j]->Weight
+                 << " mass % is above 30 mass %, more salt than the model is meant for";
+    }
+    const int clath = structure == 2 ? 5 : 4;
+    const struct {
+        int slot;
+        const char* name;
+    } phases[4] = {{clath, "clathrate"}, {slot, "non-aqueous phase"},
+                   {aqueous_liquid, "aqueous solution"}, {0, "whole inclusion"}};
+    for (int k = 0; k < (whole ? 4 : 3); k++) {
+        if (Density[phases[k].slot] > 2.0)
+            cout << endl << "WARNING: the density of the " << phases[k].name << " "
+                 << Density[phases[k].slot] << " g/cc is above 2 g/cc";
     }
 }
 

@@ -87,6 +87,13 @@ void Ask_Salts();
 // value into Fraction[aqueous_liquid]; true when it is known.
 bool Ask_Volume_Fraction();
 
+// Console warnings for results beyond what the model stands for: a melting
+// pressure above 200 MPa, a salt molality above 6 mol/kg (the range of the
+// electrolyte parameters), a salt above 30 mass %, a density above 2 g/cc of
+// the clathrate, the non-aqueous phase of `slot`, the aqueous solution and,
+// when `whole` is set, the whole inclusion (slot 0).
+void Warn_Beyond_Model(int slot, bool whole);
+
 // "FILE INFORMATION" and the name of the results file.
 void Ask_Filename(char* filename);
 

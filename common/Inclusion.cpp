@@ -19,6 +19,7 @@ double imoles[5];
 double Raman[10];
 double Ratio[10];
 int aqueous_liquid = 7;
+const char* Melting_Failure = nullptr;
 
 double Converted_Density(double Vcm, double* ygas, double* ions)
 {

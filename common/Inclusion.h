@@ -28,6 +28,10 @@ extern double Raman[10];
 extern double Ratio[10];
 extern int aqueous_liquid;   // phase slot of the aqueous solution (7)
 
+// Why the melting calculation has no result (a failed search, or a limit check
+// that skipped it), in words; null while there is a result.
+extern const char* Melting_Failure;
+
 // Mass density (g/cm3) of a phase of molar volume Vcm (cm3/mol), gas
 // composition ygas (10 entries) and ion fractions ions (5 entries); 0 when
 // Vcm <= 0. The molar mass is divided by Vcm, so a density given as Vcm yields

@@ -36,6 +36,7 @@ void Write_File_Header(FILE* out, const char* program, const char* filename)
     fprintf(out, "\n%s", program);
     fprintf(out, "\nFilename : %s", filename);
     fprintf(out, "\n%s", FILE_RULE);
+    if (Melting_Failure != nullptr) fprintf(out, "\nNo solution: %s", Melting_Failure);
 }
 
 void Write_Clathrate_Block(FILE* out, const Fraction_Formats& formats)

@@ -16,7 +16,8 @@ struct Fraction_Formats {
     const char* ion[5];
 };
 
-// Rule line, package name, `program` line, file name, rule line.
+// Rule line, package name, `program` line, file name, rule line; then, when
+// the melting calculation gave no result, "No solution: " and the reason.
 void Write_File_Header(FILE* out, const char* program, const char* filename);
 
 // The clathrate of the stable structure (slot 4 for structure 1, 5 for 2; a

@@ -5,6 +5,7 @@
 // in degrees Celsius and kept in K; pressures in MPa, molar volumes in cc/mol.
 // Text is single-byte: the degree sign is written as byte 0xB0 (0xF8 in the
 // low-temperature warning).
+#include <cmath>
 #include <iostream>
 
 #include "Carbonic.h"
@@ -117,12 +118,17 @@ void Limit_Check(int& past, double& Pmin, double& Pmax, double& Tmax, double& Mm
 // Salinity and pressure at which clathrate, aqueous solution and the
 // non-aqueous phase of molar volume Vhom coexist at the melting temperature.
 // A failed molality search from 1 mol/kg is started once more from 6 mol/kg.
+// A melting pressure of 0 or below is no solution either.
 void Melting_Solution(int mode)
 {
     cout << endl << RULE;
     MmClath = Sectant(3, syst, Raman, 1.0, Ratio, TmClath, 0.0, Vhom);
     if (MmClath <= 0) MmClath = Sectant(3, syst, Raman, 6.0, Ratio, TmClath, 0.0, Vhom);
     PmClath = Pressure_Search(EoSvapour, mode, Raman, TmClath, Vhom);
+    if (MmClath <= 0)
+        Melting_Failure = "the salinity search did not converge";
+    else if (!(PmClath > 0 && std::isfinite(PmClath)))
+        Melting_Failure = "the melting pressure is not positive";
 }
 
 }  // namespace
@@ -172,9 +178,22 @@ int main()
         cout << endl << RULE;
         cout << endl;
         cout << endl << "Do you want a limit check? (y/n) : ";
-        yn = Read_Char();
+        // Any answer but yes skips the check.
+        yn = Read_Answer();
         if (yn == 'y') Limit_Check(past, Pmin, Pmax, Tmax, Mmax);
-        if (past == 0) Melting_Solution(mode);
+        if (past == 0)
+            Melting_Solution(mode);
+        else if (TmClath > Tmax)
+            Melting_Failure = "the melting temperature is above the maximum of the limit check";
+        else
+            Melting_Failure = "the limit check found no minimum melting pressure";
+        if (Melting_Failure != nullptr) {
+            cout << endl << "No solution: " << Melting_Failure;
+        } else {
+            const bool whole = Fraction[1] != 0 || Fraction[2] != 0;
+            if (whole) TotalFI();
+            Warn_Beyond_Model(mode, whole);
+        }
         Save_Results(filename, Write_Density_Results, mean);
     }
 

@@ -114,7 +114,7 @@ Split Mixture_Split(double* zgas, double Vh, double TK, double& P, double& Fvap)
 char Ask_New_Temperature(double& TK)
 {
     cout << endl << endl << "Change temperature approximation? (y/n) : ";
-    const char yn = Read_Char();
+    const char yn = Read_Answer();
     if (yn == 'y') TK = Ask_Model_Temperature("\nNew temperature (\xB0" "Celsius) = ");
     return yn;
 }

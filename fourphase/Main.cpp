@@ -117,8 +117,9 @@ int main()
         cout << endl << RULE;
 
         cout << endl;
+        // Any answer but yes skips the check.
         cout << endl << "Do you want a limit check? (y/n) : ";
-        if (Read_Char() == 'y')
+        if (Read_Answer() == 'y')
             Limit_Check();
         else
             TQ2 = TmClath + 1.0;   // K: no limit
@@ -130,6 +131,9 @@ int main()
         Quadruple2(3, Raman, 0.0, Ratio, TmClath, Vh);
         if (EoSvapour == 63 && (mean == 3 || mean == 4)) Vh = Vlee;
         if (MmClath > 0) {
+            const bool whole = Fraction[aqueous_liquid] != 0;
+            if (whole) TotalFI(Vh, Raman);
+            Warn_Beyond_Model(1, whole);
             cout << endl << endl << RULE << endl;
             Save_Results(filename, Write_Fourphase_Results, mean);
         } else {

@@ -69,11 +69,12 @@ double Ask_Double(const char* prompt)
     }
 }
 
-char Read_Char()
+char Read_Answer()
 {
-    char c = 0;
-    if (!(std::cin >> c)) Input_Ended();
-    return c;
+    const std::string word = Next_Word();
+    if (word == "y" || word == "yes") return 'y';
+    if (word == "n" || word == "no") return 'n';
+    return 0;
 }
 
 std::string Read_Word()

@@ -24,8 +24,9 @@ bool Read_Int(int& value);
 // Prints `prompt` and reads a number, asking again (prompt and all) after an
 // answer that is not a number.
 double Ask_Double(const char* prompt);
-// Reads one non-blank character (formatted extraction of a char).
-char Read_Char();
+// Reads a y/n answer, one whole word: 'y' for "y" or "yes", 'n' for "n" or
+// "no" (lower case), 0 for any other word. ("no" is not 'n' and then 'o'.)
+char Read_Answer();
 // Reads one whitespace-free word.
 std::string Read_Word();
 

@@ -212,7 +212,7 @@ bool Wants_Restart()
 {
     for (;;) {
         std::cout << std::endl << std::endl << "Do you want to change the numerical approximation? (y/n) " << std::flush;
-        const char yn = Read_Char();
+        const char yn = Read_Answer();
         if (yn == 'y') return true;
         if (yn == 'n') return false;
         std::cout << std::endl << "Please answer with 'y' or 'n'";
@@ -237,6 +237,26 @@ void Ask_Composition(double* gas, double* salt, const double* bulk_gas, const do
             }
         if (sum >= 0.999999 && sum <= 1.000001) return;
         std::cout << std::endl << "ERROR: sum of fractions is not equal to 1" << std::endl;
+    }
+}
+
+// A new start value typed by the user: a pressure above 0, a temperature
+// above absolute zero (typed in degrees Celsius, returned in K).
+double Ask_Start_Pressure()
+{
+    for (;;) {
+        const double P = Ask_Double("\tNew Pressure Approach (in MPa) = ");
+        if (P > 0.0) return P;
+        std::cout << "\tERROR: the pressure must be larger than 0" << std::endl;
+    }
+}
+
+double Ask_Start_Temperature()
+{
+    for (;;) {
+        const double celsius = Ask_Double("\tNew Temperature Approach (in \xB0" "C) = ");
+        if (celsius > -273.15) return celsius + 273.15;
+        std::cout << "\tERROR: the temperature must be above absolute zero (-273.15 \xB0" "C)" << std::endl;
     }
 }
 
@@ -431,10 +451,7 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
         else
             Ask_Composition(s.ygas, s.ysalt, bulk_gas, bulk_salt);
         std::cout << std::endl;
-        if (methode == 1)
-            it.result = Ask_Double("\tNew Pressure Approach (in MPa) = ");
-        else
-            it.result = Ask_Double("\tNew Temperature Approach (in \xB0" "C) = ") + 273.15;
+        it.result = methode == 1 ? Ask_Start_Pressure() : Ask_Start_Temperature();
         it.fhigh = zero(it.result);
     };
 
@@ -523,7 +540,7 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
         for (int i = 0; i < 10; ++i) s.ygas[i] = (bulk_gas[i] - (1.0 - frac) * s.xgas[i]) / frac;
         for (int j = 0; j < 5; ++j) s.ysalt[j] = (bulk_salt[j] - (1.0 - frac) * s.xsalt[j]) / frac;
         std::cout << std::endl;
-        it.result = Ask_Double("\tNew Pressure Approach (in MPa) = ");
+        it.result = Ask_Start_Pressure();
         Evaluate_Phases(func, EoS, phaseX, phaseY, s, Tlv, it.result);
         Composition_Update(s, frac, bulk_gas, bulk_salt);
         it.fhigh = s.xsum - s.ysum;

@@ -271,9 +271,16 @@ void Check_Run(const Case& c, const Density_Run& run)
     ASSERT_EQ(run.files.size(), 1u);
     ASSERT_EQ(run.files[0], s.file);
     const Results r = Parse(run.contents.at(s.file));
+    // A failed or skipped melting calculation says so, on the console and
+    // right after the header of the file.
+    const std::string failure =
+        c.past ? "\nNo solution: the melting temperature is above the maximum of the limit check"
+               : c.converges ? "" : "\nNo solution: the salinity search did not converge";
+    EXPECT_EQ(Count(t, "\nNo solution: "), failure.empty() ? 0 : 1);
     EXPECT_EQ(r.text.rfind(FILE_RULE + "\nVELMORA, package of computer programs for fluid inclusion studies"
                                        "\nProgram 2: DENSITY version 12/02\nFilename : " + s.file + "\n" +
-                               FILE_RULE + "\nCLATHRATE PHASE (at final melting conditions)\n\nClathrate Structure ",
+                               FILE_RULE + failure +
+                               "\nCLATHRATE PHASE (at final melting conditions)\n\nClathrate Structure ",
                            0),
               0u);
     EXPECT_TRUE(Ends_With(r.text, "\n" + FILE_RULE));
@@ -543,6 +550,51 @@ TEST(DensityProgram, UnwritableResultsFileIsAskedForAgain)
                                               "\nInput ended before the dialogue was complete; "
                                               "no results were written."));
     EXPECT_TRUE(run.files.empty());
+}
+
+// Answers no inclusion can have are refused, y/n answers are whole words, and
+// results beyond the model are named on the console; a failed melting
+// calculation says so on the console and in the file.
+TEST(DensityProgram, RefusalsWarningsAndFailures)
+{
+    const struct {
+        const char* answers;   // one a word; "@" stands for a NUL byte
+        std::vector<std::string> shown;
+        std::string file;      // the results file written, and a line it holds
+        std::string line;
+    } cases[] = {
+        {"8.5 1 0.9 0.1 0 0 3 5 2 5 100 0 0 0 no fi23.txt n maybe y nope",
+         {"\t(y/n):  \tPlease answer with 'y' or 'n'\n\t(y/n):  "}, "fi23.txt", "\nTh (K)\t278.150000"},
+        {"5 1 1 0 0 0 3 -300 -21 1 100 0 0 0 n f y n",
+         {"\tERROR: Th must be above absolute zero (-273.15 \xB0" "C)\n\tHomogenisation"}, "f", "\nTh (K)\t252.150000"},
+        {"5 1 0.5 0.5 0 0 4 1e308 200 5 1 5 100 0 0 0 n f n y n",
+         {"\tERROR: Ph must be below 200 MPa, the limit of the model\n\tHomogenisation Pressure (MPa) = "
+          "\tERROR: Ph must be below 200 MPa"},
+         "f", "\nPh (MPa)\t5.000000"},
+        {"5 1 1 0 0 0 2 5 0.8 1 100 0 0 0 n f y n",
+         {"\tDensity (g/cc) = \tERROR: it is unlikely that the gas is denser than ice (19.6 cc/mol)\n"}, "f", ""},
+        {"5 1 1 0 0 0 1 50 2 100 0 0 0 n a@b f y n",
+         {"Results will be available in file : \tERROR: the file name may not contain control characters\n"},
+         "f", ""},
+        {"-8.62 6 0.4907 0 0 0.5093 2 0.893533 2 4 9.2782 0 47.4855 43.2363 y 16.497 f y n",
+         {"\nWARNING: the melting pressure 294.848 MPa is above 200 MPa, the limit of the model",
+          "\nWARNING: the density of the whole inclusion 4.07364 g/cc is above 2 g/cc"},
+         "f", "\nPm (MPa)\t294.8"},
+        {"0 5 1 0 0 0 1 170.722 2 0 25.6154 21.4653 52.9193 y 13.7754 f y n",
+         {"\nNo solution: the melting pressure is not positive\nResults are now available"}, "f",
+         "\n" + FILE_RULE + "\nNo solution: the melting pressure is not positive\nCLATHRATE PHASE"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answers);
+        std::string text;
+        for (const char* a = c.answers; *a != '\0'; a++) text += *a == ' ' ? '\n' : *a == '@' ? '\0' : *a;
+        const Density_Run run = Run_Density(text + "\n");
+        EXPECT_EQ(run.status, 0);
+        for (const std::string& shown : c.shown) EXPECT_NE(run.transcript.find(shown), std::string::npos) << shown;
+        ASSERT_EQ(run.files.size(), 1u);
+        EXPECT_EQ(run.files[0], c.file);
+        EXPECT_NE(run.contents.at(c.file).find(c.line), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -317,11 +317,14 @@ TEST_F(BubbleDew, RestartDialogueContinuesTheCount)
 TEST_F(BubbleDew, DewRestartAsksForTheLiquidAndATemperature)
 {
     double T = 250.0, P = 3.0;
-    Console_Session io("y\n0.2\n0.8\n-10\n1e-12\nn\n");
+    // "yes" is a yes; absolute zero is no start temperature.
+    Console_Session io("yes\n0.2\n0.8\n-273.15\n-10\n1e-12\nno\n");
     BubbleDew_Point(Ideal_Solution, 0, 48, 2, 1, bulk, empty, &T, &P, 1);
     const std::string& text = io.out.str();
     EXPECT_NE(text.find("\tInitial liquid composition (amount-of-substance fractions):\n\n"), std::string::npos);
-    EXPECT_NE(text.find("\n\tNew Temperature Approach (in \xB0" "C) = "), std::string::npos);
+    EXPECT_NE(text.find("\n\tNew Temperature Approach (in \xB0" "C) = \tERROR: the temperature must be above "
+                        "absolute zero (-273.15 \xB0" "C)\n\tNew Temperature Approach (in \xB0" "C) = "),
+              std::string::npos);
     EXPECT_NEAR(1.0 / (0.6 / Model_Psat(1, T) + 0.4 / Model_Psat(2, T)), 3.0, 1e-9);
 }
 

@@ -40,7 +40,7 @@ namespace {
 // points (the case of a nearly pure fluid near its saturation curve).
 const int Pressure_Steps = 60;
 const int Temperature_Steps = 50;
-const int Max_Points = 2 * 60 + 2;
+const int Max_Points = 2 * Pressure_Steps + 2;  // grid and inserted states; Pressure_Steps >= Temperature_Steps
 
 // Successive substitution, in two uses. At a scan point it only has to decide:
 // it stops as soon as tm < -Unstable_Tm (instability shown), when a stationary
@@ -119,7 +119,6 @@ struct Point {
 struct Boundary {
     double x;
     bool bubble;          // incipient phase less dense than the feed
-    bool unstable_above;  // the two-phase side lies at larger x
     double w[10];         // incipient phase, normalised
 };
 
@@ -402,7 +401,6 @@ bool Refine(const Problem& p, double xa, double xb, double precision, Boundary& 
     // feed's fugacities.
     if (!(std::log(tb.sum) < Boundary_Excess)) return false;
     out.x = xb;
-    out.unstable_above = xb > xa;
     out.bubble = tb.V > fb.V;
     Normalised(p, tb.W, out.w);
     return true;

@@ -51,9 +51,12 @@ double Stability_Test(PhaseFunction func, int EoS, int phaseX, int phaseY, doubl
 // PMPa given) of the bulk fluid (bulk_gas 10, bulk_salt 5 fractions): dew
 // point for mode 1 (the bulk fluid is the vapour), bubble point otherwise (the
 // bulk fluid is the liquid). Scans the range above with the tangent-plane test,
-// locates every change from stable to unstable, refines it to the relative
-// `precision` and classifies it by the incipient phase: less dense than the
-// bulk fluid, a bubble point; denser, a dew point.
+// locates the changes from stable to unstable, refines those that may be of
+// the asked kind to the relative `precision` and classifies each by its
+// incipient phase: less dense than the bulk fluid, a bubble point; denser, a
+// dew point. A boundary close to a critical point, where the incipient phase
+// tends to the bulk fluid, may be given up (then reported like one of the
+// other kind).
 //
 // When a boundary of the asked kind is found, both phases are stored as the
 // search stores them: the liquid in phaseX, the vapour in phaseY (the bulk

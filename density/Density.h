@@ -33,4 +33,30 @@ double Sectant(int methode, int syst, double* zgas, double MT, double* ratios, d
 // and density. Slots whose molar volume is not positive add nothing.
 void TotalFI();
 
+// Homogenisation data of the carbonic phase from what the user gave (mean 1
+// molar volume, 2 density, 3 homogenisation temperature, 4 pressure): the
+// liquid-vapour curve of a pure gas, or the bubble/dew point of a mixture.
+// Leaves Thom, Phom, Vhom, Dhom set and the molar volume of slot `mode`
+// (1 vapour-like, 2 liquid-like) equal to Vhom.
+void Density_Carbonic_Phase(int mean, int mode);
+
+// The range in which the model can reproduce the melting temperature, found
+// by the limit check: the salt-free maximum melting temperature (K) at
+// 200 MPa and minimum melting pressure (MPa), and the maximum melting
+// pressure in a eutectic NaCl solution (molality Mmax). `past` is set when
+// the melting temperature cannot be reached.
+struct Density_Limits {
+    int past = 0;
+    double Pmin = 0.0;
+    double Pmax = 200.0;
+    double Tmax = 320.0;
+    double Mmax = 0.0;
+};
+
+// The clathrate calculations after the carbonic phase: the limit check (when
+// asked), the salinity and pressure at melting, and either the reason why
+// there is no result (Melting_Failure, printed) or the bulk inclusion and the
+// warnings for results beyond the model.
+void Density_Melting(int mode, bool limit_check, Density_Limits& limits);
+
 #endif

@@ -47,4 +47,26 @@ void TotalFI(double Vh, double* Raman);
 // phases); MmClath is 0 when the fluid has no Q2 at TK or the search failed.
 void Quadruple2(int methode, double* zgas, double Molal, double* Ratios, double TK, double Vh);
 
+// Q2 of the salt-free system found without the user: from 300 K down in steps
+// of 1 K to 250 K until the clathrate pressure of the vapour falls below the
+// liquid-vapour pressure (a clathrate pressure search that finds nothing below
+// its bound counts as too high; temperatures without a two-phase split are
+// skipped), the crossing then refined to 0.01 K. Sets TQ2 (the middle of the
+// last bracket) and PQ2; false when the pressures do not cross.
+bool Q2_Search();
+
+// Homogenisation data of the non-aqueous fluid from what the user gave (mean
+// 1 molar volume, 2 density, 3 homogenisation temperature, 4 pressure): the
+// liquid-vapour curve of a pure gas, or the bubble/dew point of a mixture;
+// with Thiery et al. (1994) the Lee & Kesler volume is kept aside in Vlee.
+void Fourphase_Homogenisation(int mean, int mode);
+
+// The Q2 found by the limit check (TQ2, PQ2), printed.
+void Fourphase_Limits_Report();
+
+// The salinity at Q2 melting at TmClath, below the limit TQ2: false (and the
+// reason in Melting_Failure, printed) when there is none; otherwise the bulk
+// inclusion and the warnings for results beyond the model.
+bool Fourphase_Salinity(int mean);
+
 #endif

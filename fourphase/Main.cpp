@@ -59,35 +59,6 @@ bool Ask_Vapour_EoS()
     return true;
 }
 
-// Homogenisation data of the non-aqueous fluid: the liquid-vapour curve of a
-// pure gas, or the bubble/dew point of a mixture given by its homogenisation
-// temperature or pressure. With Thiery et al. (1994) the Lee & Kesler volume
-// is kept aside in Vlee.
-void Homogenisation(int mean, int mode)
-{
-    const int gas = Pure_Gas();
-    if (gas != 0) {
-        Pure_Gas_Homogenisation(gas, mean, mode, Th, Ph, Vh, Dh);
-        Print_Pure_Gas_Homogenisation(gas == 1 ? "Liquid-vapour equilibrium pure CO2 (Duschek et al., 1990):"
-                                               : "Liquid-vapour equilibrium pure C2H6 (Friend et al., 1991):",
-                                      "\t", Th, Ph, Vh, Dh);
-    } else if (mean == 3 || mean == 4) {
-        if (mean == 4) Th = 298.15;   // K, start of the temperature search
-        Mixture_Homogenisation(mean, mode, Th, Ph, Vh, Dh);
-    }
-}
-
-// Q2 of the salt-free system, reached by adjusting the temperature from
-// 300 K: the upper limit of the melting temperature.
-void Limit_Check()
-{
-    cout << endl << endl << "SALT-FREE SYSTEM:" << endl;
-    Quadruple2(1, Raman, 0.0, empty, 300.0, Vh);
-    cout << endl << "Maximum clathrate melting conditions (in salt-free system) :" << endl;
-    cout << endl << "\tTemperature = " << TQ2 << " K";
-    cout << endl << "\tPressure = " << PQ2 << " MPa";
-}
-
 }  // namespace
 
 int main()
@@ -110,38 +81,28 @@ int main()
         // temperature is not below the melting temperature.
         Ask_Density_Data(mean, true, Th, Ph, Vh, Dh);
         mode = Ask_Mode(mean);
-        Homogenisation(mean, mode);
+        Fourphase_Homogenisation(mean, mode);
         Ask_Salts();
         Ask_Volume_Fraction();
         Ask_Filename(filename);
         cout << endl << RULE;
 
+        // Any answer but yes skips the check: no limit.
         cout << endl;
-        // Any answer but yes skips the check.
         cout << endl << "Do you want a limit check? (y/n) : ";
-        if (Read_Answer() == 'y')
-            Limit_Check();
-        else
-            TQ2 = TmClath + 1.0;   // K: no limit
+        if (Read_Answer() == 'y') {
+            cout << endl << endl << "SALT-FREE SYSTEM:" << endl;
+            Quadruple2(1, Raman, 0.0, empty, 300.0, Vh);
+            Fourphase_Limits_Report();
+        } else {
+            TQ2 = TmClath + 1.0;
+        }
     }
     cout << endl << RULE;
 
-    if (Q2_possible && TmClath < TQ2) {
-        cout << endl << "SALINITY CALCULATION at Q2-MELTING" << endl;
-        Quadruple2(3, Raman, 0.0, Ratio, TmClath, Vh);
-        if (EoSvapour == 63 && (mean == 3 || mean == 4)) Vh = Vlee;
-        if (MmClath > 0) {
-            const bool whole = Fraction[aqueous_liquid] != 0;
-            if (whole) TotalFI(Vh, Raman);
-            Warn_Beyond_Model(1, whole);
-            cout << endl << endl << RULE << endl;
-            Save_Results(filename, Write_Fourphase_Results, mean);
-        } else {
-            cout << endl << "ERROR!! No salinity found at Q2 melting; no results file is written";
-        }
-    } else if (Q2_possible) {
-        cout << endl << "ERROR!! Clathrate melting temperature should be lower than "
-             << TQ2 - 273.15 << " \xF8" "C";
+    if (Q2_possible && Fourphase_Salinity(mean)) {
+        cout << endl << endl << RULE << endl;
+        Save_Results(filename, Write_Fourphase_Results, mean);
     }
 
     cout << endl << endl << RULE;

@@ -127,12 +127,19 @@ void Print_Clathrate_Heading()
 // The limits are compared in degrees Celsius as typed (-23.15 and 46.85): in
 // binary, -23.15 + 273.15 falls a rounding error below 250 K, which would
 // refuse the limit itself.
+const char* Check_Model_Temperature(double celsius)
+{
+    if (celsius >= -23.15 && celsius <= 46.85) return nullptr;
+    return "\tERROR : clathrate melting temperature exceeds model limits (250-320 K)";
+}
+
 double Ask_Model_Temperature(const char* prompt)
 {
     for (;;) {
         const double celsius = Ask_Double(prompt);
-        if (celsius >= -23.15 && celsius <= 46.85) return celsius + 273.15;
-        cout << "\tERROR : clathrate melting temperature exceeds model limits (250-320 K)";
+        const char* error = Check_Model_Temperature(celsius);
+        if (error == nullptr) return celsius + 273.15;
+        cout << error;
     }
 }
 
@@ -171,18 +178,20 @@ void Ask_Composition(const char* question, const char* unit)
         Raman[2] = Ask_Double("\tx(CH4) = ");
         Raman[3] = Ask_Double("\tx(N2) = ");
         Raman[4] = Ask_Double("\tx(C2H6) = ");
-        bool in_range = true;
-        for (int i = 1; i <= 4; i++) {
-            if (!(Raman[i] >= 0.0 && Raman[i] <= 1.0)) in_range = false;
-        }
-        if (!in_range) {
-            cout << "\tERROR : each fraction must be between 0 and 1";
-            continue;
-        }
-        const double sum = Raman[1] + Raman[2] + Raman[3] + Raman[4];
-        if (sum >= 0.999999 && sum <= 1.000001) return;
-        cout << "\tERROR : sum of fractions is not equal to 1";
+        const char* error = Check_Composition(Raman);
+        if (error == nullptr) return;
+        cout << error;
     }
+}
+
+const char* Check_Composition(const double* zgas)
+{
+    for (int i = 1; i <= 4; i++) {
+        if (!(zgas[i] >= 0.0 && zgas[i] <= 1.0)) return "\tERROR : each fraction must be between 0 and 1";
+    }
+    const double sum = zgas[1] + zgas[2] + zgas[3] + zgas[4];
+    if (sum >= 0.999999 && sum <= 1.000001) return nullptr;
+    return "\tERROR : sum of fractions is not equal to 1";
 }
 
 int Ask_Density_Source()
@@ -198,28 +207,48 @@ int Ask_Density_Source()
 }
 
 // Ice (19.6 cc/mol) is denser than any gas mixture in the model range.
+const char* Check_Molar_Volume(double V)
+{
+    if (V > 19.6) return nullptr;
+    return "\tERROR: it is unlikely that the gas is denser than ice (19.6 cc/mol)";
+}
+
 double Ask_Molar_Volume()
 {
     for (;;) {
         const double V = Ask_Double("\n\tMolar volume (cc/mol) = ");
-        if (V > 19.6) return V;
-        cout << "\tERROR: it is unlikely that the gas is denser than ice (19.6 cc/mol)";
+        const char* error = Check_Molar_Volume(V);
+        if (error == nullptr) return V;
+        cout << error;
     }
 }
 
 // A density of zero or below would give no molar volume at all; one that
 // makes the gas denser than ice is refused as the molar volume is.
+const char* Check_Density(double D)
+{
+    if (!(D > 0.0)) return "\tERROR: density must be larger than 0";
+    return Check_Molar_Volume(Converted_Density(D, Raman, empty));
+}
+
 double Ask_Density_Value()
 {
     for (;;) {
         const double D = Ask_Double("\n\tDensity (g/cc) = ");
-        if (!(D > 0.0))
-            cout << "\tERROR: density must be larger than 0";
-        else if (!(Converted_Density(D, Raman, empty) > 19.6))
-            cout << "\tERROR: it is unlikely that the gas is denser than ice (19.6 cc/mol)";
-        else
-            return D;
+        const char* error = Check_Density(D);
+        if (error == nullptr) return D;
+        cout << error;
     }
+}
+
+const char* Check_Homogenisation_Temperature(double celsius, bool clathrate_melts_first)
+{
+    const double TK = celsius + 273.15;
+    if (!(celsius > -273.15)) return "\tERROR: Th must be above absolute zero (-273.15 \xB0" "C)";
+    if (clathrate_melts_first && TK < TmClath)
+        return "\tERROR: Th is lower than the clathrate melting temperature";
+    if (!clathrate_melts_first && TK > TmClath) return "\tERROR: Th exceeds the clathrate melting temperature";
+    return Off_Curve_Temperature(TK);
 }
 
 double Ask_Homogenisation_Temperature(bool clathrate_melts_first)
@@ -228,15 +257,7 @@ double Ask_Homogenisation_Temperature(bool clathrate_melts_first)
     for (;;) {
         celsius = Ask_Double("\n\tHomogenisation Temperature (\xB0" "C) = ");
         TK = celsius + 273.15;
-        const char* error = nullptr;
-        if (!(celsius > -273.15))
-            error = "\tERROR: Th must be above absolute zero (-273.15 \xB0" "C)";
-        else if (clathrate_melts_first && TK < TmClath)
-            error = "\tERROR: Th is lower than the clathrate melting temperature";
-        else if (!clathrate_melts_first && TK > TmClath)
-            error = "\tERROR: Th exceeds the clathrate melting temperature";
-        else
-            error = Off_Curve_Temperature(TK);
+        const char* error = Check_Homogenisation_Temperature(celsius, clathrate_melts_first);
         if (error == nullptr) break;
         cout << error;
     }
@@ -249,24 +270,38 @@ double Ask_Homogenisation_Temperature(bool clathrate_melts_first)
     return TK;
 }
 
+const char* Check_Homogenisation_Pressure(double P)
+{
+    if (!(P > 0)) return "\tERROR: Ph must be larger than 0";
+    if (!(P < 200)) return "\tERROR: Ph must be below 200 MPa, the limit of the model";
+    const int gas = Pure_Gas();
+    if (gas != 0 && !(Pure_Fluid_Of(gas).Tsat(1, P) > 0)) return "\tERROR: Ph is not on the liquid-vapour curve";
+    return nullptr;
+}
+
 double Ask_Homogenisation_Pressure()
 {
     for (;;) {
         const double P = Ask_Double("\n\tHomogenisation Pressure (MPa) = ");
-        if (!(P > 0)) {
-            cout << "\tERROR: Ph must be larger than 0";
-            continue;
-        }
-        if (!(P < 200)) {
-            cout << "\tERROR: Ph must be below 200 MPa, the limit of the model";
-            continue;
-        }
-        const int gas = Pure_Gas();
-        if (gas != 0 && !(Pure_Fluid_Of(gas).Tsat(1, P) > 0)) {
-            cout << "\tERROR: Ph is not on the liquid-vapour curve";
-            continue;
-        }
-        return P;
+        const char* error = Check_Homogenisation_Pressure(P);
+        if (error == nullptr) return P;
+        cout << error;
+    }
+}
+
+void Set_Density_Data(int mean, double value, double& T, double& P, double& V, double& D)
+{
+    switch (mean) {
+    case 1:
+        V = value;
+        D = Converted_Density(V, Raman, empty);
+        break;
+    case 2:
+        D = value;
+        V = Converted_Density(D, Raman, empty);
+        break;
+    case 3: T = value; break;
+    default: P = value; break;
     }
 }
 
@@ -274,16 +309,10 @@ void Ask_Density_Data(int mean, bool clathrate_melts_first, double& T, double& P
                       double& D)
 {
     switch (mean) {
-    case 1:
-        V = Ask_Molar_Volume();
-        D = Converted_Density(V, Raman, empty);
-        break;
-    case 2:
-        D = Ask_Density_Value();
-        V = Converted_Density(D, Raman, empty);
-        break;
-    case 3: T = Ask_Homogenisation_Temperature(clathrate_melts_first); break;
-    default: P = Ask_Homogenisation_Pressure(); break;
+    case 1: Set_Density_Data(mean, Ask_Molar_Volume(), T, P, V, D); break;
+    case 2: Set_Density_Data(mean, Ask_Density_Value(), T, P, V, D); break;
+    case 3: Set_Density_Data(mean, Ask_Homogenisation_Temperature(clathrate_melts_first), T, P, V, D); break;
+    default: Set_Density_Data(mean, Ask_Homogenisation_Pressure(), T, P, V, D); break;
     }
 }
 
@@ -334,22 +363,22 @@ void Ask_Salts()
     static const char* const prompts[4] = {"\n\tNaCl = ", "\tKCl = ", "\tCaCl2 = ", "\tMgCl2 = "};
     for (;;) {
         double percent[4];
-        for (int i = 0; i < 4; i++) {
-            percent[i] = Ask_Double(prompts[i]);
-            Ratio[i] = percent[i] / 100;
-        }
-        bool in_range = true;
-        for (double p : percent) {
-            if (!(p >= 0.0 && p <= 100.0)) in_range = false;
-        }
-        if (!in_range) {
-            cout << "\tERROR: each percentage must be between 0 and 100";
-            continue;
-        }
-        const double sum = Ratio[0] + Ratio[1] + Ratio[2] + Ratio[3];
-        if (sum >= 0.999999 && sum <= 1.000001) return;
-        cout << "\tERROR: sum of percentage is not equal to 100";
+        for (int i = 0; i < 4; i++) percent[i] = Ask_Double(prompts[i]);
+        const char* error = Set_Salts(percent);
+        if (error == nullptr) return;
+        cout << error;
     }
+}
+
+const char* Set_Salts(const double* percent)
+{
+    for (int i = 0; i < 4; i++) Ratio[i] = percent[i] / 100;
+    for (int i = 0; i < 4; i++) {
+        if (!(percent[i] >= 0.0 && percent[i] <= 100.0)) return "\tERROR: each percentage must be between 0 and 100";
+    }
+    const double sum = Ratio[0] + Ratio[1] + Ratio[2] + Ratio[3];
+    if (sum >= 0.999999 && sum <= 1.000001) return nullptr;
+    return "\tERROR: sum of percentage is not equal to 100";
 }
 
 // The volume fraction of the aqueous solution right after clathrate melting;
@@ -362,11 +391,17 @@ bool Ask_Volume_Fraction()
     if (yn != 'y') return false;
     cout << endl;
     for (;;) {
-        Fraction[aqueous_liquid] = Ask_Double("\tVolume percentage (number between 0 and 100) =  ");
-        Fraction[aqueous_liquid] = Fraction[aqueous_liquid] / 100;
-        if (Fraction[aqueous_liquid] > 0 && Fraction[aqueous_liquid] < 1) return true;
-        cout << "\tERROR : percentage should have a value between 0-100%" << endl << endl;
+        const char* error = Set_Volume_Percentage(Ask_Double("\tVolume percentage (number between 0 and 100) =  "));
+        if (error == nullptr) return true;
+        cout << error << endl << endl;
     }
+}
+
+const char* Set_Volume_Percentage(double percent)
+{
+    Fraction[aqueous_liquid] = percent / 100;
+    if (Fraction[aqueous_liquid] > 0 && Fraction[aqueous_liquid] < 1) return nullptr;
+    return "\tERROR : percentage should have a value between 0-100%";
 }
 
 void Warn_Beyond_Model(int slot, bool whole)

@@ -4,7 +4,10 @@
 // fraction of the aqueous solution and the results file.
 //
 // Every answer comes through the console runtime (Console.h), so that
-// non-numeric answers and end of input are treated alike everywhere. Text is
+// non-numeric answers and end of input are treated alike everywhere. Each
+// rule is also a Check_ function (or a Set_ function that stores and checks)
+// returning the refusal message, or null for an accepted value, so that a
+// program reading its answers from elsewhere refuses with the same words. Text is
 // single-byte: the degree sign is byte 0xB0 unless a message says otherwise.
 #ifndef DIALOGUE_H
 #define DIALOGUE_H
@@ -40,6 +43,7 @@ void Print_Clathrate_Heading();
 // A temperature inside the model's 250 to 320 K (both included), typed in
 // degrees Celsius after `prompt`; returned in K.
 double Ask_Model_Temperature(const char* prompt);
+const char* Check_Model_Temperature(double celsius);
 
 // Final clathrate melting temperature into TmClath (K).
 void Ask_Melting_Temperature();
@@ -50,27 +54,34 @@ void Ask_Clathrate_EoS();
 // H2O-free fractions of CO2, CH4, N2, C2H6 into Raman[1..4], after the
 // heading and the two lines of the question.
 void Ask_Composition(const char* question, const char* unit);
+const char* Check_Composition(const double* zgas);
 
 // The menu of how the density of the non-aqueous phase is known: 1 molar
 // volume, 2 density, 3 homogenisation temperature, 4 homogenisation pressure.
 int Ask_Density_Source();
 // The molar volume (cc/mol), above that of ice.
 double Ask_Molar_Volume();
-// The density (g/cc), above 0.
+const char* Check_Molar_Volume(double V);
+// The density (g/cc), above 0 and lighter than ice.
 double Ask_Density_Value();
+const char* Check_Density(double D);
 // The homogenisation temperature (K), typed in degrees Celsius: at or below
 // the melting temperature when homogenisation is observed in the metastable
 // absence of clathrate, at or above it when the clathrate melts first. For a
 // pure gas it must lie on its liquid-vapour curve.
 double Ask_Homogenisation_Temperature(bool clathrate_melts_first);
+const char* Check_Homogenisation_Temperature(double celsius, bool clathrate_melts_first);
 // The homogenisation pressure (MPa), above 0; for a pure gas on its
 // liquid-vapour curve.
 double Ask_Homogenisation_Pressure();
+const char* Check_Homogenisation_Pressure(double P);
 
 // The density data of `mean`: molar volume V and density D (1, 2; each gives
 // the other), homogenisation temperature T (3, see above) or pressure P (4).
 void Ask_Density_Data(int mean, bool clathrate_melts_first, double& T, double& P, double& V,
                       double& D);
+// Stores an accepted value of `mean` as Ask_Density_Data does (T in K).
+void Set_Density_Data(int mean, double value, double& T, double& P, double& V, double& D);
 
 // Vapour-like (1) or liquid-like (2) non-aqueous phase; a critical
 // homogenisation counts as vapour-like. Sets the root selector `syst`.
@@ -82,10 +93,14 @@ int Ask_Vapour_EoS_Menu();
 
 // Relative mass proportions of the four salts into Ratio[0..3].
 void Ask_Salts();
+// Stores the four percentages into Ratio and checks them.
+const char* Set_Salts(const double* percent);
 
 // Whether the volume percentage of the aqueous solution is known, and its
 // value into Fraction[aqueous_liquid]; true when it is known.
 bool Ask_Volume_Fraction();
+// Stores a volume percentage into Fraction[aqueous_liquid] and checks it.
+const char* Set_Volume_Percentage(double percent);
 
 // Console warnings for results beyond what the model stands for: a melting
 // pressure above 200 MPa, a salt molality above 6 mol/kg (the range of the

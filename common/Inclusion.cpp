@@ -1,5 +1,8 @@
 #include "Inclusion.h"
 
+#include <cstddef>
+
+#include "Lvequil.h"
 #include "Melting.h"
 #include "Numdef.h"
 
@@ -50,10 +53,67 @@ int Vapour_EoS_Number(int choice)
 
 namespace {
 
+// Gas numbers 0..11 and 100..129, salt numbers 0..28, and the ions.
+const int Gas_Count = 42;
+const int Salt_Count = 29;
+Ion* const All_Ions[13] = {&iNa, &iK, &iCa, &iMg, &iFe, &iLi, &iH, &iCl, &iHSO4, &iSO4, &iOH, &iHCO3, &iCO3};
+
+Gas* Gas_Number(int k)
+{
+    return Gas_Record(k < 12 ? k : k + 88);
+}
+
+struct Library_State {
+    Gas gases[Gas_Count];
+    Salt salts[Salt_Count];
+    Ion ions[13];
+    double Molar_Volume[10], Density[10], GibbsTP[10], Fraction[10];
+    double Kgas[10], Ksalt[5];
+};
+
+Library_State Start;
+
+template <class T, std::size_t N>
+void Copy(T (&to)[N], const T (&from)[N])
+{
+    for (std::size_t i = 0; i < N; i++) to[i] = from[i];
+}
+
 Gas* const Bulk_Gases[5] = {&H2O, &CO2, &CH4, &N2, &C2H6};
 Ion* const Bulk_Ions[5] = {&iNa, &iK, &iCa, &iMg, &iCl};
 
 }  // namespace
+
+void Save_Start_State()
+{
+    for (int k = 0; k < Gas_Count; k++) Start.gases[k] = *Gas_Number(k);
+    for (int k = 0; k < Salt_Count; k++) Start.salts[k] = *Salt_Record(k);
+    for (int k = 0; k < 13; k++) Start.ions[k] = *All_Ions[k];
+    Copy(Start.Molar_Volume, Molar_Volume);
+    Copy(Start.Density, Density);
+    Copy(Start.GibbsTP, GibbsTP);
+    Copy(Start.Fraction, Fraction);
+    Copy(Start.Kgas, Kgas);
+    Copy(Start.Ksalt, Ksalt);
+}
+
+void Restore_Start_State()
+{
+    for (int k = 0; k < Gas_Count; k++) *Gas_Number(k) = Start.gases[k];
+    for (int k = 0; k < Salt_Count; k++) *Salt_Record(k) = Start.salts[k];
+    for (int k = 0; k < 13; k++) *All_Ions[k] = Start.ions[k];
+    Copy(Molar_Volume, Start.Molar_Volume);
+    Copy(Density, Start.Density);
+    Copy(GibbsTP, Start.GibbsTP);
+    Copy(Fraction, Start.Fraction);
+    Copy(Kgas, Start.Kgas);
+    Copy(Ksalt, Start.Ksalt);
+    TmClath = PmClath = MmClath = Vlee = 0.0;
+    syst = EoSclath = EoSvapour = EoSaqueous = structure = 0;
+    for (int i = 0; i < 10; i++) moles[i] = Raman[i] = Ratio[i] = 0.0;
+    for (int j = 0; j < 5; j++) imoles[j] = 0.0;
+    Melting_Failure = nullptr;
+}
 
 void Add_Phase_Amounts(Bulk_Amounts& bulk, int slot, double fraction, bool ions)
 {

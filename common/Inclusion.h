@@ -52,6 +52,13 @@ int Vapour_EoS_Number(int choice);
 // the ions Na+, K+, Ca++, Mg++, Cl- in every phase slot (program start).
 void Reset_Molefractions();
 
+// The state of the library at program start (component records, phase-wide
+// arrays, K-factors), kept once by Save_Start_State and put back, together
+// with the shared state above cleared, by Restore_Start_State: a program that
+// computes several inclusions in one run starts each one as a fresh run would.
+void Save_Start_State();
+void Restore_Start_State();
+
 // Amounts per cm3 of inclusion (mol/cm3) of H2O, CO2, CH4, N2, C2H6, Na+, K+,
 // Ca++, Mg++, Cl-, and their total Vt, summed phase by phase.
 struct Bulk_Amounts {

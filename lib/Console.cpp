@@ -7,6 +7,8 @@
 
 namespace {
 
+bool Unattended = false;
+
 // One whitespace-free word, or end of input.
 std::string Next_Word()
 {
@@ -69,8 +71,14 @@ double Ask_Double(const char* prompt)
     }
 }
 
+void Set_Unattended(bool on)
+{
+    Unattended = on;
+}
+
 char Read_Answer()
 {
+    if (Unattended) return 'n';
     const std::string word = Next_Word();
     if (word == "y" || word == "yes") return 'y';
     if (word == "n" || word == "no") return 'n';

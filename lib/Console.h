@@ -30,6 +30,11 @@ char Read_Answer();
 // Reads one whitespace-free word.
 std::string Read_Word();
 
+// Unattended runs (a program that computes a table of inclusions): the
+// questions the library asks during a calculation (whether to restart a
+// search from the user's own start values) are answered "no" without reading.
+void Set_Unattended(bool on);
+
 // Ends the program after input ended: prints the notice and exits with status 1.
 [[noreturn]] void Input_Ended();
 

@@ -10,6 +10,7 @@
 #include "Lee.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "Equation.h"
 #include "Numdef.h"
@@ -86,6 +87,16 @@ const Species_Constants& Constants_From_Records() {
 
 }  // namespace
 
+namespace {
+
+// The composition of the last Mixture call, bit for bit: the volume searches
+// call Mixture at every evaluation with one composition, and its sums are
+// then still those of the file-level mixture constants.
+double last_x[10];
+bool have_last = false;
+
+}  // namespace
+
 void Mixture(double* xgas) {
     Reid_Constants();
     const Species_Constants& k = Constants_From_Records();
@@ -101,6 +112,9 @@ void Mixture(double* xgas) {
         }
         copied = true;
     }
+    if (have_last && std::memcmp(xgas, last_x, sizeof last_x) == 0) return;
+    std::memcpy(last_x, xgas, sizeof last_x);
+    have_last = true;
 
     wMix = 0.0;
     for (int i = 0; i < 10; i++) wMix += xgas[i] * Ac[i];
@@ -127,6 +141,15 @@ namespace {
 
 // Compressibility factor of fluid y at the mixture's reduced state. File-level:
 // other equations of state have a Compressibility of their own.
+// Second, third and fifth virial coefficients of each fluid at the reduced
+// temperature of its last evaluation (Tr = 0: none yet): a volume search
+// evaluates one fluid many times at one temperature.
+struct Virial {
+    double Tr = 0.0;
+    double B = 0.0, C = 0.0, D = 0.0, Tr3 = 0.0;
+};
+Virial virial[2];
+
 double Compressibility(int y, double* xgas, double TK, double Vcm) {
     if (y != 0 && y != 1) return 1.0;  // no such fluid
     Mixture(xgas);
@@ -134,18 +157,23 @@ double Compressibility(int y, double* xgas, double TK, double Vcm) {
     double Vr = (VcMix != 0.0) ? Vcm * ZcMix / VcMix : 0.0;
     if (!(Tr > 0.0 && Vr > 0.0)) return 1.0;
     double Vr2 = Vr * Vr;
-    const double* bf = Fluid::b[y];
-    const double* cf = Fluid::c[y];
-    const double* df = Fluid::d[y];
     const double ga = Fluid::gamma[y];
     if (!(std::fabs(ga / Vr2) < 227.0)) return 1.0;
 
-    double Tr2 = Tr * Tr, Tr3 = Tr2 * Tr;
-    double B = bf[0] + bf[1] / Tr + bf[2] / Tr2 + bf[3] / Tr3;
-    double C = cf[0] + cf[1] / Tr + cf[2] / Tr3;
-    double D = df[0] + df[1] / Tr;
+    Virial& v = virial[y];
+    if (Tr != v.Tr) {
+        const double* bf = Fluid::b[y];
+        const double* cf = Fluid::c[y];
+        const double* df = Fluid::d[y];
+        double Tr2 = Tr * Tr, Tr3 = Tr2 * Tr;
+        v.B = bf[0] + bf[1] / Tr + bf[2] / Tr2 + bf[3] / Tr3;
+        v.C = cf[0] + cf[1] / Tr + cf[2] / Tr3;
+        v.D = df[0] + df[1] / Tr;
+        v.Tr3 = Tr3;
+        v.Tr = Tr;
+    }
     double E = Fluid::c4[y] * (Fluid::beta[y] + ga / Vr2) * std::exp(-ga / Vr2);
-    return 1.0 + B / Vr + C / Vr2 + D / (Vr2 * Vr2 * Vr) + E / (Tr3 * Vr2);
+    return 1.0 + v.B / Vr + v.C / Vr2 + v.D / (Vr2 * Vr2 * Vr) + E / (v.Tr3 * Vr2);
 }
 
 }  // namespace
@@ -216,6 +244,7 @@ double Pressure_Lee(double first, double* xgas, double TK, double Vcm) {
 void Coefficients(int y, double* xgas, double TK, double PMPa, double Vy) {
     if (y != 0 && y != 1) return;  // no such fluid, no row to fill
     Mixture(xgas);
+    const Species_Constants& k = Constants_From_Records();
     double Z = (TK > 0.0) ? PMPa * Vy / (R * TK) : 0.0;
     if (Vy <= 1.0 || TK <= 0.0 || Z <= 0.0) {
         for (int i = 0; i < 10; i++) lnphi[y][i] = 0.0;
@@ -251,7 +280,7 @@ void Coefficients(int y, double* xgas, double TK, double PMPa, double Vy) {
         double dVc = 0.0, dT0 = 0.0;
         for (int j = 0; j < 10; j++) {
             dVc += 2.0 * xgas[j] * Vcij[i][j];
-            dT0 += 2.0 * xgas[j] * Vcij[i][j] * std::sqrt(Tc[i] * Tc[j]);
+            dT0 += 2.0 * xgas[j] * Vcij[i][j] * k.rootTT[i][j];
         }
         double dTc = dT0 / VcMix - TcMix * dVc / VcMix;
         double dZc = Zc[i];

@@ -10,6 +10,7 @@
 #include "Lee.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "Equation.h"
@@ -188,11 +189,69 @@ double FS1(double Vcm, double* xgas, double* nix, double TK, double PMPa) {
     return Compressibility(1, xgas, TK, Vcm) - PMPa * Vcm / (R * TK);
 }
 
+namespace {
+
+// Roots of the simple- and reference-fluid searches made so far, kept in
+// sets of four addressed by a hash of the search's inputs, the least recently
+// used one giving way. The bubble- and dew-point iteration can fall into a
+// cycle that brings the same states back every few hundred passes until its
+// passes are used up; a search at a state seen before then costs a look-up.
+// The inputs compare bit for bit, so a root is reused only for exactly the
+// search that found it.
+struct Known_Root {
+    std::uint64_t used = 0;  // time of the last use, 0 for an empty entry
+    double key[14];          // fluid, first, composition, TK, PMPa
+    double V;
+};
+const unsigned Ways = 4;
+const unsigned Sets = 512;
+Known_Root known[Sets][Ways];
+std::uint64_t clock_ticks = 0;
+
+// The entry holding the search of `key`, or the one to replace by it.
+Known_Root& Known_Entry(const double key[14], bool* found) {
+    std::uint64_t h = 0;
+    for (int i = 0; i < 14; i++) {
+        std::uint64_t w;
+        std::memcpy(&w, &key[i], sizeof w);
+        h = (h ^ w) * 0x9E3779B97F4A7C15u;
+        h ^= h >> 29;
+    }
+    Known_Root* set = known[h % Sets];
+    Known_Root* oldest = &set[0];
+    ++clock_ticks;
+    for (unsigned i = 0; i < Ways; i++) {
+        if (set[i].used != 0 && std::memcmp(set[i].key, key, 14 * sizeof(double)) == 0) {
+            set[i].used = clock_ticks;
+            *found = true;
+            return set[i];
+        }
+        if (set[i].used < oldest->used) oldest = &set[i];
+    }
+    *found = false;
+    return *oldest;
+}
+
+}  // namespace
+
 double Seperate_Volume(int y, double first, double* xgas, double TK, double PMPa) {
+    double key[14] = {y == 0 ? 0.0 : 1.0, first};
+    for (int i = 0; i < 10; i++) key[2 + i] = xgas[i];
+    key[12] = TK;
+    key[13] = PMPa;
+    bool found = false;
+    Known_Root& entry = Known_Entry(key, &found);
+    if (found) {
+        // The search would have left the mixture constants of xgas behind.
+        Mixture(xgas);
+        return entry.V;
+    }
+
     SectantFunction residual = (y == 0) ? FS0 : FS1;
     // Start points walk away from `first` in steps of 0.1 first: upward from a
     // vapour-like start, downward (towards 0) from a liquid-like one.
     double x1 = first;
+    double V = 0.0;
     for (int k = 1; k <= 10; k++) {
         if (first > 150.0)
             x1 = x1 + 0.1 * first;
@@ -200,9 +259,15 @@ double Seperate_Volume(int y, double first, double* xgas, double TK, double PMPa
             x1 = x1 - 0.1 * first;
         double x2 = 1.1 * x1;
         double result = RootSectant(residual, x1, x2, xgas, empty, TK, PMPa, 1e-16, 3000);
-        if (result > 0.0) return result;
+        if (result > 0.0) {
+            V = result;
+            break;
+        }
     }
-    return 0.0;
+    std::memcpy(entry.key, key, sizeof key);
+    entry.V = V;
+    entry.used = clock_ticks;
+    return V;
 }
 
 double Volume_Lee(double first, double* xgas, double TK, double PMPa) {

@@ -31,6 +31,7 @@
 #include "Duan96.h"
 #include "Elecsol.h"
 #include "Haar84.h"
+#include "Langmuir.h"
 #include "Lee.h"
 #include "Lvequil.h"
 #include "Numdef.h"
@@ -207,6 +208,32 @@ int Dump()
                     }
                     Out_State("R92", c, T, P, Volume_Duan92(100.0, x, T, P));
                     Out_State("R96", c, T, P, Volume_Duan96(100.0, x, T, P));
+                }
+            }
+        }
+    }
+    // Clathrate cells: potentials, Langmuir constants, water in the filled lattice.
+    const double kihara[4][3] = {{174.45, 365.85e-12, 34.025e-12}, {157.73, 355.48e-12, 19.17e-12},
+                                 {124.51, 349.17e-12, 0.0}, {176.81, 380.3e-12, 28.26e-12}};
+    for (int phase = 3; phase <= 5; phase++) {
+        for (double T = 250.0; T <= 322.0; T += 7.7) {
+            for (double P : {0.5, 5.0, 50.0, 150.0}) {
+                for (int cavity = 0; cavity <= 2; cavity++) {
+                    for (const auto& k : kihara) {
+                        const double eps = k[0] * 1.380658e-23;
+                        Out_State("LC", phase * 10 + cavity, T, P, Langmuir(phase, cavity, T, P, eps, k[1], k[2]));
+                        for (double r : {0.0, 1e-11, 1.2e-10, 2.9e-10})
+                            Out_State("CP", phase * 10 + cavity, T, r, CellPot(phase, cavity, T, P, r, eps, k[1], k[2]));
+                    }
+                }
+                for (std::size_t c : {0u, 3u, 6u, 7u}) {
+                    double fuga[10] = {0, 0.6 * P, 0.3 * P, 0.1 * P, 0.05 * P, 0, 0, 0, 0, 0};
+                    for (double Vgas : {40.0, 200.0, 400.0}) {
+                        Out_State("HP", int(c), T, P + Vgas, HydratePotential(phase, comps[c].data(), T, P, Vgas, fuga));
+                        Out_Records("HR", int(c), T, P, phase);
+                        Gas* const g[5] = {&H2O, &CO2, &CH4, &N2, &C2H6};
+                        for (Gas* s : g) Out_State("HX", int(c), T, P, s->Molefraction[phase]);
+                    }
                 }
             }
         }

@@ -132,9 +132,17 @@ double AResidual(int what, double TK, double Vcm) {
     if (TK != residual_T.TK) residual_T.Set(TK);
     Powers q_power;
     q_power.Reset(q);
+    // Neighbouring terms share k_i: its two powers are looked up once for them.
+    int k = -1;
+    double qk = 0.0, qk1 = 0.0;  // q^k and q^(k - 1)
     for (int i = 0; i < hgk::SeriesTerms; ++i) {
-        A += residual_T.A_factor[i] * q_power(hgk::k[i]);
-        dA += residual_T.dA_factor[i] * q_power(hgk::k[i] - 1) * e;
+        if (hgk::k[i] != k) {
+            k = hgk::k[i];
+            qk = q_power(k);
+            qk1 = q_power(k - 1);
+        }
+        A += residual_T.A_factor[i] * qk;
+        dA += residual_T.dA_factor[i] * qk1 * e;
     }
     // Terms 37..39 share rho_i, and so delta_i and its powers.
     Powers d_power[4];

@@ -12,6 +12,7 @@
 #include "Chueh.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "Equation.h"
 #include "Numdef.h"
@@ -23,7 +24,7 @@ const double R = 8.31451;                // J/(mol K) = MPa cm3/(mol K)
 const double R2 = 69.13107654010001;     // R^2
 const int iH2 = 7;                       // gas number of H2
 
-// a_ij (row i, column j) and b_i, recomputed by every Amix/Bmix call.
+// a_ij (row i, column j) and b_i of the last Amix/Bmix call.
 double A[10][10];
 double B[10];
 
@@ -100,25 +101,49 @@ void Critical(int i, double* Tc, double* Pc, double* Vc, double* w) {
     if (i == 4) *w = 0.105;  // C2H6
 }
 
+// a_ij of species i and j at TK.
+double Pair(int i, int j, double TK) {
+    double Tci, Pci, Vci, wi;
+    Critical(i, &Tci, &Pci, &Vci, &wi);
+    double Tcj, Pcj, Vcj, wj;
+    Critical(j, &Tcj, &Pcj, &Vcj, &wj);
+    double Tcij = std::sqrt(Tci * Tcj) * (1.0 - Kij(i, j));
+    double Vcij = std::pow((std::pow(Vci, 1.0 / 3.0) + std::pow(Vcj, 1.0 / 3.0)) / 2.0, 3.0);
+    double Zcij = 0.291 - 0.08 * (wi + wj) / 2.0;
+    double Pcij = R * Zcij * Tcij / Vcij;
+    if (i == iH2 || j == iH2) {
+        double mu = (1.0 / MW(i) + 1.0 / MW(j)) / 2.0;
+        Tcij = Tcij / (1.0 + 21.8 * mu / TK);
+        Pcij = Pcij / (1.0 + 44.2 * mu / TK);
+    }
+    return ((OmegaA(i) + OmegaA(j)) / 2.0) * R2 * std::pow(Tcij, 2.5) / Pcij;
+}
+
+// The critical constants and the temperature the table A was last formed
+// from. Only the pairs with H2 depend on the temperature; the constants
+// change only when a saturation curve has stored its own, which
+// Reid_Constants undoes.
+double A_critical[10][4];
+double A_TK = 0.0;
+bool A_formed = false;
+
 double Amix(double* xgas, double TK) {
     Reid_Constants();
-    for (int i = 0; i < 10; i++) {
-        double Tci, Pci, Vci, wi;
-        Critical(i, &Tci, &Pci, &Vci, &wi);
-        for (int j = 0; j < 10; j++) {
-            double Tcj, Pcj, Vcj, wj;
-            Critical(j, &Tcj, &Pcj, &Vcj, &wj);
-            double Tcij = std::sqrt(Tci * Tcj) * (1.0 - Kij(i, j));
-            double Vcij = std::pow((std::pow(Vci, 1.0 / 3.0) + std::pow(Vcj, 1.0 / 3.0)) / 2.0, 3.0);
-            double Zcij = 0.291 - 0.08 * (wi + wj) / 2.0;
-            double Pcij = R * Zcij * Tcij / Vcij;
-            if (i == iH2 || j == iH2) {
-                double mu = (1.0 / MW(i) + 1.0 / MW(j)) / 2.0;
-                Tcij = Tcij / (1.0 + 21.8 * mu / TK);
-                Pcij = Pcij / (1.0 + 44.2 * mu / TK);
-            }
-            A[i][j] = ((OmegaA(i) + OmegaA(j)) / 2.0) * R2 * std::pow(Tcij, 2.5) / Pcij;
+    double critical[10][4];
+    for (int i = 0; i < 10; i++)
+        Critical(i, &critical[i][0], &critical[i][1], &critical[i][2], &critical[i][3]);
+    if (!A_formed || std::memcmp(critical, A_critical, sizeof critical) != 0) {
+        for (int i = 0; i < 10; i++)
+            for (int j = 0; j < 10; j++) A[i][j] = Pair(i, j, TK);
+        std::memcpy(A_critical, critical, sizeof critical);
+        A_TK = TK;
+        A_formed = true;
+    } else if (TK != A_TK) {
+        for (int k = 0; k < 10; k++) {
+            A[iH2][k] = Pair(iH2, k, TK);
+            A[k][iH2] = Pair(k, iH2, TK);
         }
+        A_TK = TK;
     }
     double a = 0.0;
     for (int i = 0; i < 10; i++)

@@ -14,6 +14,7 @@
 #include "Duan92.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "Equation.h"
 #include "Numdef.h"
@@ -155,20 +156,6 @@ void K23(int a, int b, double T, double* k2, double* k3) {
     }
 }
 
-// k2 and k3 of the triple of present species i, j, k: the factors of the pair
-// when exactly two different species make up the triple, 1 otherwise.
-void TripleFactors(int i, int j, int k, double T, double* k2, double* k3) {
-    int a = t.y[i], b = t.y[j], c = t.y[k];
-    *k2 = 1.0;
-    *k3 = 1.0;
-    if (a == b && b == c) return;
-    if (a != b && b != c && a != c) return;
-    if (a == b)
-        K23(a, c, T, k2, k3);
-    else
-        K23(a, b, T, k2, k3);
-}
-
 // Composition copied and divided by its sum unless the sum is 1 or not positive.
 void Normalise(const double* xgas, double* x) {
     double sum = 0.0;
@@ -220,14 +207,35 @@ void Constanten(int* j, double* xgas, double TK) {
     *j = n;
 }
 
-double Modified_LK(int what, double* xgas, double TK, double Vcm) {
-    if (TK <= 0.0 || Vcm <= 0.0) return 0.0;
-    if (what != 1 && what != 4) return 0.0;
+namespace {
 
+// Sums of the mixing rules for one composition and temperature: everything the
+// compressibility factor and the integral terms need besides the volume. A
+// volume search evaluates the pressure many times at one composition and
+// temperature, so the sums of the last call are kept and reused while the
+// mole fractions of H2O, CO2, CH4 and H2S and the temperature are the same
+// bit for bit.
+struct Mixing {
+    bool valid = false;
+    double key[5];  // x of H2O, CO2, CH4, H2S (composition indices 0, 1, 2, 5) and TK
+    int n;          // species present
+    int y[4];       // their composition indices
+    double beta[4];
+    double Betam, BVmix, CVmix, DVmix, EVmix, FVmix, GVmix;
+    double dB[4], dC[4], dD[4], dE[4], dF[4], dG[4];
+};
+Mixing mix;
+
+// The mixing-rule sums of the species present in xgas at TK. The sums run
+// over ordered pairs, triples, five- and six-fold products in a fixed order;
+// partial sums of the cube roots and partial products of mole fractions are
+// carried from the outer loops inwards, in the order in which a term would
+// add them up, so every term is the same double as when formed on its own.
+void Mixing_Sums(Mixing& m, double* xgas, double TK) {
     int n = 0;
     Constanten(&n, xgas, TK);
-    const double V = Vcm;
     const double* x = t.mole;
+    m.n = n;
 
     // Pure-species terms, as real cube roots for the combining rules.
     double Bc[4], Cc[4], Dc[4], Ec[4], Fc[4], Gc[4], Vcc[4];
@@ -243,14 +251,25 @@ double Modified_LK(int what, double* xgas, double TK, double Vcm) {
         Gc[i] = Drie(t.gamma[i]);
         Vcc[i] = Drie(t.Vc[i]);
         Betam += x[i] * t.beta[i];
+        m.y[i] = t.y[i];
+        m.beta[i] = t.beta[i];
     }
+    m.Betam = Betam;
+
+    // Interaction factors of each pair of different species (symmetric).
+    double k1[4][4], k2[4][4], k3[4][4];
+    for (int i = 0; i < n; i++)
+        for (int j = 0; j < n; j++) {
+            if (i == j) continue;
+            k1[i][j] = K1(t.y[i], t.y[j], TK);
+            K23(t.y[i], t.y[j], TK, &k2[i][j], &k3[i][j]);
+        }
 
     // Pairs: B (with k1) and F.
     double BVmix = 0.0, FVmix = 0.0, dB[4] = {0, 0, 0, 0}, dF[4] = {0, 0, 0, 0};
     for (int i = 0; i < n; i++)
         for (int j = 0; j < n; j++) {
-            double k1 = (i == j) ? 1.0 : K1(t.y[i], t.y[j], TK);
-            double Bij = k1 * Cube((Bc[i] + Bc[j]) / 2.0);
+            double Bij = (i == j ? 1.0 : k1[i][j]) * Cube((Bc[i] + Bc[j]) / 2.0);
             double Fij = Cube((Fc[i] + Fc[j]) / 2.0);
             double Vij = Cube((Vcc[i] + Vcc[j]) / 2.0);
             BVmix += x[i] * x[j] * Bij * Vij;
@@ -259,53 +278,120 @@ double Modified_LK(int what, double* xgas, double TK, double Vcm) {
             dF[i] += 2.0 * x[j] * Fij * Vij * Vij;
         }
 
-    // Triples: C (with k2) and G (with k3).
+    // Triples: C (with k2) and G (with k3). A triple of exactly two different
+    // species takes the factors of that pair, any other triple 1.
     double CVmix = 0.0, GVmix = 0.0, dC[4] = {0, 0, 0, 0}, dG[4] = {0, 0, 0, 0};
     for (int i = 0; i < n; i++)
-        for (int j = 0; j < n; j++)
+        for (int j = 0; j < n; j++) {
+            const double cij = Cc[i] + Cc[j], gij = Gc[i] + Gc[j], vij = Vcc[i] + Vcc[j];
+            const double xij = x[i] * x[j], x3j = 3.0 * x[j];
             for (int k = 0; k < n; k++) {
-                double k2, k3;
-                TripleFactors(i, j, k, TK, &k2, &k3);
-                double Cijk = k2 * Cube((Cc[i] + Cc[j] + Cc[k]) / 3.0);
-                double Gijk = k3 * Cube((Gc[i] + Gc[j] + Gc[k]) / 3.0);
-                double Vijk = Cube((Vcc[i] + Vcc[j] + Vcc[k]) / 3.0);
+                double f2 = 1.0, f3 = 1.0;
+                if (i == j && j != k) {
+                    f2 = k2[i][k];
+                    f3 = k3[i][k];
+                } else if (i != j && (k == i || k == j)) {
+                    f2 = k2[i][j];
+                    f3 = k3[i][j];
+                }
+                double Cijk = f2 * Cube((cij + Cc[k]) / 3.0);
+                double Gijk = f3 * Cube((gij + Gc[k]) / 3.0);
+                double Vijk = Cube((vij + Vcc[k]) / 3.0);
                 double V2 = Vijk * Vijk;
-                CVmix += x[i] * x[j] * x[k] * Cijk * V2;
-                GVmix += x[i] * x[j] * x[k] * Gijk * V2;
-                dC[i] += 3.0 * x[j] * x[k] * Cijk * V2;
-                dG[i] += 3.0 * x[j] * x[k] * Gijk * V2;
+                CVmix += xij * x[k] * Cijk * V2;
+                GVmix += xij * x[k] * Gijk * V2;
+                dC[i] += x3j * x[k] * Cijk * V2;
+                dG[i] += x3j * x[k] * Gijk * V2;
             }
+        }
 
     // Five-fold products: D.
     double DVmix = 0.0, dD[4] = {0, 0, 0, 0};
     for (int i = 0; i < n; i++)
-        for (int j = 0; j < n; j++)
-            for (int k = 0; k < n; k++)
-                for (int l = 0; l < n; l++)
-                    for (int m = 0; m < n; m++) {
-                        double D = Cube((Dc[i] + Dc[j] + Dc[k] + Dc[l] + Dc[m]) / 5.0);
-                        double V5 = Cube((Vcc[i] + Vcc[j] + Vcc[k] + Vcc[l] + Vcc[m]) / 5.0);
+        for (int j = 0; j < n; j++) {
+            const double dij = Dc[i] + Dc[j], vij = Vcc[i] + Vcc[j];
+            for (int k = 0; k < n; k++) {
+                const double dijk = dij + Dc[k], vijk = vij + Vcc[k];
+                const double xjk = x[j] * x[k];
+                for (int l = 0; l < n; l++) {
+                    const double dijkl = dijk + Dc[l], vijkl = vijk + Vcc[l];
+                    const double xjkl = xjk * x[l];
+                    for (int m5 = 0; m5 < n; m5++) {
+                        double D = Cube((dijkl + Dc[m5]) / 5.0);
+                        double V5 = Cube((vijkl + Vcc[m5]) / 5.0);
                         double term = D * V5 * V5 * V5 * V5;
-                        double others = x[j] * x[k] * x[l] * x[m];
+                        double others = xjkl * x[m5];
                         DVmix += x[i] * others * term;
                         dD[i] += 5.0 * others * term;
                     }
+                }
+            }
+        }
 
     // Six-fold products: E.
     double EVmix = 0.0, dE[4] = {0, 0, 0, 0};
     for (int i = 0; i < n; i++)
-        for (int j = 0; j < n; j++)
-            for (int k = 0; k < n; k++)
-                for (int l = 0; l < n; l++)
-                    for (int m = 0; m < n; m++)
+        for (int j = 0; j < n; j++) {
+            const double eij = Ec[i] + Ec[j], vij = Vcc[i] + Vcc[j];
+            for (int k = 0; k < n; k++) {
+                const double eijk = eij + Ec[k], vijk = vij + Vcc[k];
+                const double xjk = x[j] * x[k];
+                for (int l = 0; l < n; l++) {
+                    const double eijkl = eijk + Ec[l], vijkl = vijk + Vcc[l];
+                    const double xjkl = xjk * x[l];
+                    for (int m5 = 0; m5 < n; m5++) {
+                        const double eijklm = eijkl + Ec[m5], vijklm = vijkl + Vcc[m5];
+                        const double xjklm = xjkl * x[m5];
                         for (int o = 0; o < n; o++) {
-                            double E = Cube((Ec[i] + Ec[j] + Ec[k] + Ec[l] + Ec[m] + Ec[o]) / 6.0);
-                            double V6 = Cube((Vcc[i] + Vcc[j] + Vcc[k] + Vcc[l] + Vcc[m] + Vcc[o]) / 6.0);
+                            double E = Cube((eijklm + Ec[o]) / 6.0);
+                            double V6 = Cube((vijklm + Vcc[o]) / 6.0);
                             double term = E * V6 * V6 * V6 * V6 * V6;
-                            double others = x[j] * x[k] * x[l] * x[m] * x[o];
+                            double others = xjklm * x[o];
                             EVmix += x[i] * others * term;
                             dE[i] += 6.0 * others * term;
                         }
+                    }
+                }
+            }
+        }
+
+    m.BVmix = BVmix;
+    m.CVmix = CVmix;
+    m.DVmix = DVmix;
+    m.EVmix = EVmix;
+    m.FVmix = FVmix;
+    m.GVmix = GVmix;
+    for (int i = 0; i < 4; i++) {
+        m.dB[i] = dB[i];
+        m.dC[i] = dC[i];
+        m.dD[i] = dD[i];
+        m.dE[i] = dE[i];
+        m.dF[i] = dF[i];
+        m.dG[i] = dG[i];
+    }
+}
+
+const Mixing& Mixing_Of(double* xgas, double TK) {
+    const double key[5] = {xgas[0], xgas[1], xgas[2], xgas[5], TK};
+    if (!mix.valid || std::memcmp(key, mix.key, sizeof key) != 0) {
+        Mixing_Sums(mix, xgas, TK);
+        std::memcpy(mix.key, key, sizeof key);
+        mix.valid = true;
+    }
+    return mix;
+}
+
+}  // namespace
+
+double Modified_LK(int what, double* xgas, double TK, double Vcm) {
+    if (TK <= 0.0 || Vcm <= 0.0) return 0.0;
+    if (what != 1 && what != 4) return 0.0;
+
+    const Mixing& m = Mixing_Of(xgas, TK);
+    const int n = m.n;
+    const double V = Vcm;
+    const double Betam = m.Betam, BVmix = m.BVmix, CVmix = m.CVmix, DVmix = m.DVmix,
+                 EVmix = m.EVmix, FVmix = m.FVmix, GVmix = m.GVmix;
 
     const double V2 = V * V, V4 = V2 * V2, V5 = V4 * V;
     const double q = -GVmix / V2;
@@ -324,14 +410,16 @@ double Modified_LK(int what, double* xgas, double TK, double Vcm) {
         double e5 = 1.0 - eq * (1.0 + GVmix / V2);
         double e7 = 1.0 - eq * (1.0 + GVmix / V2 + GVmix * GVmix / (2.0 * V4));
         for (int i = 0; i < n; i++) {
+            const double dB = m.dB[i], dC = m.dC[i], dD = m.dD[i], dE = m.dE[i], dF = m.dF[i],
+                         dG = m.dG[i];
             double I = 0.0;
             if (inRange)
-                I = dB[i] / V + dC[i] / (2.0 * V2) + dD[i] / (4.0 * V4) + dE[i] / (5.0 * V5) +
-                    (FVmix * t.beta[i] + Betam * dF[i]) * e3 / (2.0 * GVmix) +
-                    ((GVmix - dG[i]) * FVmix * Betam + FVmix * dG[i] + GVmix * dF[i]) * e5 /
+                I = dB / V + dC / (2.0 * V2) + dD / (4.0 * V4) + dE / (5.0 * V5) +
+                    (FVmix * m.beta[i] + Betam * dF) * e3 / (2.0 * GVmix) +
+                    ((GVmix - dG) * FVmix * Betam + FVmix * dG + GVmix * dF) * e5 /
                         (2.0 * GVmix * GVmix) +
-                    (GVmix - dG[i]) * e7 * FVmix / (GVmix * GVmix);
-            dmu[t.y[i]] = I;
+                    (GVmix - dG) * e7 * FVmix / (GVmix * GVmix);
+            dmu[m.y[i]] = I;
         }
     }
     return Z;

@@ -10,6 +10,7 @@
 #include "Duan96.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "Equation.h"
 #include "Numdef.h"
@@ -106,13 +107,56 @@ double FV(double Vcm, double* xgas, double* nix, double TK, double PMPa) {
 
 }  // namespace
 
+namespace {
+
+// Pair factors of the mixing rules, formed once: k1, sqrt(eps_i eps_j), k2 and
+// sigma_i + sigma_j of every pair of the composition vector.
+struct Pair_Tables {
+    double k1[10][10], root_eps[10][10], k2[10][10], sum_sigma[10][10];
+    Pair_Tables()
+    {
+        for (int i = 0; i < 10; i++)
+            for (int j = 0; j < 10; j++) {
+                k1[i][j] = K1(i, j);
+                root_eps[i][j] = std::sqrt(Epsilon[i] * Epsilon[j]);
+                k2[i][j] = K2(i, j);
+                sum_sigma[i][j] = Sigma[i] + Sigma[j];
+            }
+    }
+};
+const Pair_Tables pairs;
+
+// Normalised composition and mixture parameters of the composition of the
+// last pressure or fugacity call, bit for bit as passed: a volume search
+// evaluates the pressure many times at one composition.
+struct Mixture_Parameters {
+    bool valid = false;
+    double x[10];      // as passed
+    double y[10];      // normalised
+    double em, sm;     // eps_m (K), sigma_m (Angstrom)
+};
+Mixture_Parameters last;
+
+const Mixture_Parameters& Mixture_Of(double* xgas) {
+    if (!last.valid || std::memcmp(xgas, last.x, sizeof last.x) != 0) {
+        std::memcpy(last.x, xgas, sizeof last.x);
+        Normalise_Fractions(xgas, last.y);
+        last.em = EpsMixture(last.y);
+        last.sm = SigMixture(last.y);
+        last.valid = true;
+    }
+    return last;
+}
+
+}  // namespace
+
 double EpsMixture(double* xgas) {
     double em = 0.0;
     for (int i = 0; i < 10; i++) {
         if (!InMixture(i)) continue;
         for (int j = 0; j < 10; j++) {
             if (!InMixture(j)) continue;
-            em += xgas[i] * xgas[j] * K1(i, j) * std::sqrt(Epsilon[i] * Epsilon[j]);
+            em += xgas[i] * xgas[j] * pairs.k1[i][j] * pairs.root_eps[i][j];
         }
     }
     return em;
@@ -124,17 +168,16 @@ double SigMixture(double* xgas) {
         if (!InMixture(i)) continue;
         for (int j = 0; j < 10; j++) {
             if (!InMixture(j)) continue;
-            sm += xgas[i] * xgas[j] * K2(i, j) * (Sigma[i] + Sigma[j]) / 2.0;
+            sm += xgas[i] * xgas[j] * pairs.k2[i][j] * pairs.sum_sigma[i][j] / 2.0;
         }
     }
     return sm;
 }
 
 double Pressure_Duan96(double* xgas, double TK, double Vcm) {
-    double y[10];
-    Normalise_Fractions(xgas, y);
-    double em = EpsMixture(y);
-    double sm = SigMixture(y);
+    const Mixture_Parameters& m = Mixture_Of(xgas);
+    const double em = m.em;
+    const double sm = m.sm;
     if (!(Vcm > 0.0 && TK > 0.0 && em > 0.0 && sm > 0.0)) return 0.0;
     double Tr = ReducedT(TK, em);
     double Vr = ReducedV(Vcm, sm);
@@ -149,17 +192,16 @@ double Volume_Duan96(double first, double* xgas, double TK, double PMPa) {
     // Without a species that has parameters the pressure is 0 at every volume:
     // the residual is flat and the secant steps would shrink to a spurious
     // "converged" volume.
-    double y[10];
-    Normalise_Fractions(xgas, y);
-    if (!(EpsMixture(y) > 0.0 && SigMixture(y) > 0.0)) return 0.0;
+    const Mixture_Parameters& m = Mixture_Of(xgas);
+    if (!(m.em > 0.0 && m.sm > 0.0)) return 0.0;
     return RootSectant(FV, 0.9 * first, 1.1 * first, xgas, empty, TK, PMPa, 1e-16, 3000);
 }
 
 void Fugacity_Duan96(int phase, double* xgas, double TK, double PMPa, double Vcm) {
-    double y[10];
-    Normalise_Fractions(xgas, y);
-    double em = EpsMixture(y);
-    double sm = SigMixture(y);
+    const Mixture_Parameters& m = Mixture_Of(xgas);
+    const double* y = m.y;
+    const double em = m.em;
+    const double sm = m.sm;
     int c = Column(TK);
     double Tr = 0.0, Vr = 0.0, Z = 0.0;
     if (em > 0.0 && sm > 0.0) {
@@ -200,8 +242,8 @@ void Fugacity_Duan96(int phase, double* xgas, double TK, double PMPa, double Vcm
         double Seps = 0.0, Ssig = 0.0;
         for (int j = 0; j < 10; j++) {
             if (!InMixture(j)) continue;
-            Seps += y[j] * K1(i, j) * std::sqrt(Epsilon[i] * Epsilon[j]);
-            Ssig += y[j] * K2(i, j) * (Sigma[i] + Sigma[j]) / 2.0;
+            Seps += y[j] * pairs.k1[i][j] * pairs.root_eps[i][j];
+            Ssig += y[j] * pairs.k2[i][j] * pairs.sum_sigma[i][j] / 2.0;
         }
         double lnphi = L - (2.0 * Tr / em) * L0 * (em - Seps) + (6.0 / sm) * (1.0 - Z) * (sm - Ssig);
         double phi = (std::fabs(lnphi) < 227.0) ? std::exp(lnphi) : 1.0;

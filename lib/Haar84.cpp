@@ -32,6 +32,62 @@ double FV(double Vcm, double* nix1, double* nix2, double TK, double PMPa) {
     return Pressure_Haar84(TK, Vcm) - PMPa;
 }
 
+// Integer powers 0..9 of one base, each formed once: the Helmholtz series
+// below uses few distinct exponents many times. pow(x, 1) is x and pow(x, 0)
+// is 1 exactly; the other powers come from pow() itself, which a product of
+// factors can miss by the last bit.
+struct Powers {
+    double base = 0.0;
+    double value[10];
+    bool have[10] = {false, false, false, false, false, false, false, false, false, false};
+
+    void Reset(double b)
+    {
+        base = b;
+        for (bool& h : have) h = false;
+    }
+    double operator()(int n)
+    {
+        if (n == 0) return 1.0;
+        if (n == 1) return base;
+        if (!have[n]) {
+            value[n] = std::pow(base, n);
+            have[n] = true;
+        }
+        return value[n];
+    }
+};
+
+// Parts that depend on the temperature alone, kept for the temperature of the
+// last call: a volume search evaluates the pressure many times at one
+// temperature. TK = 0 marks nothing kept yet (both functions need TK > 0).
+struct Base_Temperature {
+    double TK = 0.0;
+    double b = 0.0, B = 0.0;  // covolume and second virial coefficient of the base function
+};
+Base_Temperature base_T;
+
+// Factors of the series terms that depend on the temperature alone:
+// (g_i/k_i) (Tc/T)^l_i of A and g_i (Tc/T)^l_i of dA/drho.
+struct Residual_Temperature {
+    double TK = 0.0;
+    double A_factor[hgk::SeriesTerms];
+    double dA_factor[hgk::SeriesTerms];
+
+    void Set(double T)
+    {
+        Powers tau;  // powers of Tc/T
+        tau.Reset(hgk::Tc / T);
+        for (int i = 0; i < hgk::SeriesTerms; ++i) {
+            double t = tau(hgk::l[i]);
+            A_factor[i] = hgk::g[i] / hgk::k[i] * t;
+            dA_factor[i] = hgk::g[i] * t;
+        }
+        TK = T;
+    }
+};
+Residual_Temperature residual_T;
+
 }  // namespace
 
 double ABase(int what, double TK, double Vcm) {
@@ -40,8 +96,13 @@ double ABase(int what, double TK, double Vcm) {
     double Tr = TK / hgk::Tc;
     if (rho <= 0.0 || Tr <= 0.31 || Tr >= 8.26) return 0.0;
 
-    double b = b1 * std::log(Tr) + b2 + b3 / (Tr * Tr * Tr) + b4 / (Tr * Tr * Tr * Tr * Tr);
-    double B = B1 + B2 / Tr + B3 / (Tr * Tr) + B4 / (Tr * Tr * Tr * Tr);
+    if (TK != base_T.TK) {
+        base_T.b = b1 * std::log(Tr) + b2 + b3 / (Tr * Tr * Tr) + b4 / (Tr * Tr * Tr * Tr * Tr);
+        base_T.B = B1 + B2 / Tr + B3 / (Tr * Tr) + B4 / (Tr * Tr * Tr * Tr);
+        base_T.TK = TK;
+    }
+    const double b = base_T.b;
+    const double B = base_T.B;
     double y = b * rho / 4.0;
     double x = 1.0 - y;
     double Rg = 83.1451 / M;  // cm3 bar/(g K)
@@ -68,41 +129,45 @@ double AResidual(int what, double TK, double Vcm) {
     double q = 1.0 - e;
     double A = 0.0;     // J/g
     double dA = 0.0;    // dA/drho, J cm3/g^2
-    // The series uses few distinct powers of Tc/T and of q (exponents 0..9);
-    // each is evaluated once per call.
-    double powT[10], powQ[10];
-    bool haveT[10] = {false, false, false, false, false, false, false, false, false, false};
-    bool haveQ[10] = {false, false, false, false, false, false, false, false, false, false};
-    auto T_power = [&](int n) {
-        if (!haveT[n]) {
-            powT[n] = std::pow(hgk::Tc / TK, n);
-            haveT[n] = true;
-        }
-        return powT[n];
-    };
-    auto q_power = [&](int n) {
-        if (!haveQ[n]) {
-            powQ[n] = std::pow(q, n);
-            haveQ[n] = true;
-        }
-        return powQ[n];
-    };
+    if (TK != residual_T.TK) residual_T.Set(TK);
+    Powers q_power;
+    q_power.Reset(q);
+    // Neighbouring terms share k_i: its two powers are looked up once for them.
+    int k = -1;
+    double qk = 0.0, qk1 = 0.0;  // q^k and q^(k - 1)
     for (int i = 0; i < hgk::SeriesTerms; ++i) {
-        double t = T_power(hgk::l[i]);
-        A += hgk::g[i] / hgk::k[i] * t * q_power(hgk::k[i]);
-        dA += hgk::g[i] * t * q_power(hgk::k[i] - 1) * e;
+        if (hgk::k[i] != k) {
+            k = hgk::k[i];
+            qk = q_power(k);
+            qk1 = q_power(k - 1);
+        }
+        A += residual_T.A_factor[i] * qk;
+        dA += residual_T.dA_factor[i] * qk1 * e;
     }
+    // Terms 37..39 share rho_i, and so delta_i and its powers.
+    Powers d_power[4];
     for (int i = hgk::SeriesTerms; i < hgk::Terms; ++i) {
         int j = i - hgk::SeriesTerms;
         double ri = hgk::rho_i[j];
         double d = (rho - ri) / ri;
+        int same = j;
+        while (same > 0 && hgk::rho_i[same - 1] == ri) --same;
+        Powers& dp = d_power[same];
+        if (same == j) dp.Reset(d);
         double tau = (TK - hgk::T_i[j]) / hgk::T_i[j];
-        double ex = std::exp(-hgk::alpha_i[j] * std::pow(d, hgk::k[i]) - hgk::beta_i[j] * tau * tau);
-        double dl = std::pow(d, hgk::l[i]);
+        double bt = hgk::beta_i[j] * tau * tau;
+        // Away from the critical point (beta_i tau_i^2 > 746, as for liquid water
+        // below about 600 K) the exponential of the near-critical terms
+        // underflows to 0 whatever delta: alpha_i > 0 and k_i is even. The term
+        // then adds exact zeros to the non-zero sums A and dA and is skipped.
+        if (bt > 746.0 && hgk::k[i] % 2 == 0 && A != 0.0 && dA != 0.0 && std::fabs(d) < 1e50)
+            continue;
+        double ex = std::exp(-hgk::alpha_i[j] * dp(hgk::k[i]) - bt);
+        double dl = dp(hgk::l[i]);
         A += hgk::g[i] * dl * ex;
         // d/drho of delta^l exp(-alpha delta^k): the delta^l factor is constant when l = 0.
-        double ddl = hgk::l[i] == 0 ? 0.0 : hgk::l[i] * std::pow(d, hgk::l[i] - 1);
-        dA += hgk::g[i] * ex * (ddl - hgk::alpha_i[j] * hgk::k[i] * std::pow(d, hgk::k[i] - 1) * dl) / ri;
+        double ddl = hgk::l[i] == 0 ? 0.0 : hgk::l[i] * dp(hgk::l[i] - 1);
+        dA += hgk::g[i] * ex * (ddl - hgk::alpha_i[j] * hgk::k[i] * dp(hgk::k[i] - 1) * dl) / ri;
     }
 
     if (what == 1) return rho * rho * dA;  // MPa

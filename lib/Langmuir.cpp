@@ -40,13 +40,22 @@ double WallSum(int N, double r, double Rc, double b) {
            (N * r);
 }
 
-}  // namespace
+// A guest in one cavity at one temperature and pressure: everything of the
+// cell potential that does not depend on the distance from the centre.
+struct Guest_Cell {
+    double Z;           // coordination number
+    double Rc;          // cell radius of the expanded lattice, m
+    double eps;         // J
+    double b;           // core diameter of the guest, m
+    double repulsion;   // (sig - b)^12 / Rc^11
+    double attraction;  // (sig - b)^6 / Rc^5
+};
 
-double CellPot(int phase, int cavity, double TK, double PMPa, double r, double eps,
-               double sig, double a) {
-    if ((phase != 4 && phase != 5) || (cavity != 0 && cavity != 1)) return 0.0;
+// Phase 4 or 5 and cavity 0 or 1 only.
+Guest_Cell Guest(int phase, int cavity, double TK, double PMPa, double eps, double sig, double a) {
     const int s = phase - 4;
-    const double Z = Coordination[s][cavity];
+    Guest_Cell g;
+    g.Z = Coordination[s][cavity];
     double Rc = CellRadius[s][cavity];
 
     // Relative lattice expansion: isothermal compression plus the thermal
@@ -57,16 +66,29 @@ double CellPot(int phase, int cavity, double TK, double PMPa, double r, double e
         dV += 1.3707e-10 * TC * TC * TC + 5.9537e-07 * TC * TC + 0.00031075 * TC;
     else
         dV += -1.4786e-10 * TC * TC * TC + 2.1768e-07 * TC * TC + 0.00019335 * TC;
-    Rc = Rc * std::pow(1.0 + dV, 1.0 / 3.0);
+    g.Rc = Rc * std::pow(1.0 + dV, 1.0 / 3.0);
+    g.eps = eps;
+    g.b = 2.0 * a;
+    g.repulsion = std::pow(sig - g.b, 12) / std::pow(g.Rc, 11);
+    g.attraction = std::pow(sig - g.b, 6) / std::pow(g.Rc, 5);
+    return g;
+}
 
-    const double b = 2.0 * a;  // core diameter of the guest
-    const double d10 = WallSum(10, r, Rc, b);
-    const double d11 = WallSum(11, r, Rc, b);
-    const double d4 = WallSum(4, r, Rc, b);
-    const double d5 = WallSum(5, r, Rc, b);
-    return 2.0 * Z * eps *
-           (std::pow(sig - b, 12) / std::pow(Rc, 11) * (d10 + (b / Rc) * d11) -
-            std::pow(sig - b, 6) / std::pow(Rc, 5) * (d4 + (b / Rc) * d5));
+double Potential(const Guest_Cell& g, double r) {
+    const double d10 = WallSum(10, r, g.Rc, g.b);
+    const double d11 = WallSum(11, r, g.Rc, g.b);
+    const double d4 = WallSum(4, r, g.Rc, g.b);
+    const double d5 = WallSum(5, r, g.Rc, g.b);
+    return 2.0 * g.Z * g.eps *
+           (g.repulsion * (d10 + (g.b / g.Rc) * d11) - g.attraction * (d4 + (g.b / g.Rc) * d5));
+}
+
+}  // namespace
+
+double CellPot(int phase, int cavity, double TK, double PMPa, double r, double eps,
+               double sig, double a) {
+    if ((phase != 4 && phase != 5) || (cavity != 0 && cavity != 1)) return 0.0;
+    return Potential(Guest(phase, cavity, TK, PMPa, eps, sig, a), r);
 }
 
 double Langmuir(int phase, int cavity, double TK, double PMPa, double eps, double sig,
@@ -77,12 +99,18 @@ double Langmuir(int phase, int cavity, double TK, double PMPa, double eps, doubl
     const double y = 1.5e-10;
     const double z = 1.5e-10;
     const double kT = kBoltzmann * TK;
+    // No cell, no potential: w = 0 at every node.
+    const bool cell = (phase == 4 || phase == 5) && (cavity == 0 || cavity == 1);
+    Guest_Cell g{};
+    if (cell) g = Guest(phase, cavity, TK, PMPa, eps, sig, a);
     double sum = 0.0;
     for (int i = 0; i < 10; i++) {
         const double r1 = y + z * Gaus_dzeta[i];
         const double r2 = y - z * Gaus_dzeta[i];
-        const double f1 = std::exp(-CellPot(phase, cavity, TK, PMPa, r1, eps, sig, a) / kT) * r1 * r1;
-        const double f2 = std::exp(-CellPot(phase, cavity, TK, PMPa, r2, eps, sig, a) / kT) * r2 * r2;
+        const double w1 = cell ? Potential(g, r1) : 0.0;
+        const double w2 = cell ? Potential(g, r2) : 0.0;
+        const double f1 = std::exp(-w1 / kT) * r1 * r1;
+        const double f2 = std::exp(-w2 / kT) * r2 * r2;
         sum += Gaus_w[i] * (f1 + f2);
     }
     return kFourPi * sum * z / kT * 1000000.0;  // 1/Pa -> 1/MPa

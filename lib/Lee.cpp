@@ -10,6 +10,8 @@
 #include "Lee.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "Equation.h"
 #include "Numdef.h"
@@ -86,6 +88,16 @@ const Species_Constants& Constants_From_Records() {
 
 }  // namespace
 
+namespace {
+
+// The composition of the last Mixture call, bit for bit: the volume searches
+// call Mixture at every evaluation with one composition, and its sums are
+// then still those of the file-level mixture constants.
+double last_x[10];
+bool have_last = false;
+
+}  // namespace
+
 void Mixture(double* xgas) {
     Reid_Constants();
     const Species_Constants& k = Constants_From_Records();
@@ -101,6 +113,9 @@ void Mixture(double* xgas) {
         }
         copied = true;
     }
+    if (have_last && std::memcmp(xgas, last_x, sizeof last_x) == 0) return;
+    std::memcpy(last_x, xgas, sizeof last_x);
+    have_last = true;
 
     wMix = 0.0;
     for (int i = 0; i < 10; i++) wMix += xgas[i] * Ac[i];
@@ -127,6 +142,15 @@ namespace {
 
 // Compressibility factor of fluid y at the mixture's reduced state. File-level:
 // other equations of state have a Compressibility of their own.
+// Second, third and fifth virial coefficients of each fluid at the reduced
+// temperature of its last evaluation (Tr = 0: none yet): a volume search
+// evaluates one fluid many times at one temperature.
+struct Virial {
+    double Tr = 0.0;
+    double B = 0.0, C = 0.0, D = 0.0, Tr3 = 0.0;
+};
+Virial virial[2];
+
 double Compressibility(int y, double* xgas, double TK, double Vcm) {
     if (y != 0 && y != 1) return 1.0;  // no such fluid
     Mixture(xgas);
@@ -134,18 +158,23 @@ double Compressibility(int y, double* xgas, double TK, double Vcm) {
     double Vr = (VcMix != 0.0) ? Vcm * ZcMix / VcMix : 0.0;
     if (!(Tr > 0.0 && Vr > 0.0)) return 1.0;
     double Vr2 = Vr * Vr;
-    const double* bf = Fluid::b[y];
-    const double* cf = Fluid::c[y];
-    const double* df = Fluid::d[y];
     const double ga = Fluid::gamma[y];
     if (!(std::fabs(ga / Vr2) < 227.0)) return 1.0;
 
-    double Tr2 = Tr * Tr, Tr3 = Tr2 * Tr;
-    double B = bf[0] + bf[1] / Tr + bf[2] / Tr2 + bf[3] / Tr3;
-    double C = cf[0] + cf[1] / Tr + cf[2] / Tr3;
-    double D = df[0] + df[1] / Tr;
+    Virial& v = virial[y];
+    if (Tr != v.Tr) {
+        const double* bf = Fluid::b[y];
+        const double* cf = Fluid::c[y];
+        const double* df = Fluid::d[y];
+        double Tr2 = Tr * Tr, Tr3 = Tr2 * Tr;
+        v.B = bf[0] + bf[1] / Tr + bf[2] / Tr2 + bf[3] / Tr3;
+        v.C = cf[0] + cf[1] / Tr + cf[2] / Tr3;
+        v.D = df[0] + df[1] / Tr;
+        v.Tr3 = Tr3;
+        v.Tr = Tr;
+    }
     double E = Fluid::c4[y] * (Fluid::beta[y] + ga / Vr2) * std::exp(-ga / Vr2);
-    return 1.0 + B / Vr + C / Vr2 + D / (Vr2 * Vr2 * Vr) + E / (Tr3 * Vr2);
+    return 1.0 + v.B / Vr + v.C / Vr2 + v.D / (Vr2 * Vr2 * Vr) + E / (v.Tr3 * Vr2);
 }
 
 }  // namespace
@@ -160,11 +189,69 @@ double FS1(double Vcm, double* xgas, double* nix, double TK, double PMPa) {
     return Compressibility(1, xgas, TK, Vcm) - PMPa * Vcm / (R * TK);
 }
 
+namespace {
+
+// Roots of the simple- and reference-fluid searches made so far, kept in
+// sets of four addressed by a hash of the search's inputs, the least recently
+// used one giving way. The bubble- and dew-point iteration can fall into a
+// cycle that brings the same states back every few hundred passes until its
+// passes are used up; a search at a state seen before then costs a look-up.
+// The inputs compare bit for bit, so a root is reused only for exactly the
+// search that found it.
+struct Known_Root {
+    std::uint64_t used = 0;  // time of the last use, 0 for an empty entry
+    double key[14];          // fluid, first, composition, TK, PMPa
+    double V;
+};
+const unsigned Ways = 4;
+const unsigned Sets = 512;
+Known_Root known[Sets][Ways];
+std::uint64_t clock_ticks = 0;
+
+// The entry holding the search of `key`, or the one to replace by it.
+Known_Root& Known_Entry(const double key[14], bool* found) {
+    std::uint64_t h = 0;
+    for (int i = 0; i < 14; i++) {
+        std::uint64_t w;
+        std::memcpy(&w, &key[i], sizeof w);
+        h = (h ^ w) * 0x9E3779B97F4A7C15u;
+        h ^= h >> 29;
+    }
+    Known_Root* set = known[h % Sets];
+    Known_Root* oldest = &set[0];
+    ++clock_ticks;
+    for (unsigned i = 0; i < Ways; i++) {
+        if (set[i].used != 0 && std::memcmp(set[i].key, key, 14 * sizeof(double)) == 0) {
+            set[i].used = clock_ticks;
+            *found = true;
+            return set[i];
+        }
+        if (set[i].used < oldest->used) oldest = &set[i];
+    }
+    *found = false;
+    return *oldest;
+}
+
+}  // namespace
+
 double Seperate_Volume(int y, double first, double* xgas, double TK, double PMPa) {
+    double key[14] = {y == 0 ? 0.0 : 1.0, first};
+    for (int i = 0; i < 10; i++) key[2 + i] = xgas[i];
+    key[12] = TK;
+    key[13] = PMPa;
+    bool found = false;
+    Known_Root& entry = Known_Entry(key, &found);
+    if (found) {
+        // The search would have left the mixture constants of xgas behind.
+        Mixture(xgas);
+        return entry.V;
+    }
+
     SectantFunction residual = (y == 0) ? FS0 : FS1;
     // Start points walk away from `first` in steps of 0.1 first: upward from a
     // vapour-like start, downward (towards 0) from a liquid-like one.
     double x1 = first;
+    double V = 0.0;
     for (int k = 1; k <= 10; k++) {
         if (first > 150.0)
             x1 = x1 + 0.1 * first;
@@ -172,9 +259,15 @@ double Seperate_Volume(int y, double first, double* xgas, double TK, double PMPa
             x1 = x1 - 0.1 * first;
         double x2 = 1.1 * x1;
         double result = RootSectant(residual, x1, x2, xgas, empty, TK, PMPa, 1e-16, 3000);
-        if (result > 0.0) return result;
+        if (result > 0.0) {
+            V = result;
+            break;
+        }
     }
-    return 0.0;
+    std::memcpy(entry.key, key, sizeof key);
+    entry.V = V;
+    entry.used = clock_ticks;
+    return V;
 }
 
 double Volume_Lee(double first, double* xgas, double TK, double PMPa) {
@@ -216,6 +309,7 @@ double Pressure_Lee(double first, double* xgas, double TK, double Vcm) {
 void Coefficients(int y, double* xgas, double TK, double PMPa, double Vy) {
     if (y != 0 && y != 1) return;  // no such fluid, no row to fill
     Mixture(xgas);
+    const Species_Constants& k = Constants_From_Records();
     double Z = (TK > 0.0) ? PMPa * Vy / (R * TK) : 0.0;
     if (Vy <= 1.0 || TK <= 0.0 || Z <= 0.0) {
         for (int i = 0; i < 10; i++) lnphi[y][i] = 0.0;
@@ -251,7 +345,7 @@ void Coefficients(int y, double* xgas, double TK, double PMPa, double Vy) {
         double dVc = 0.0, dT0 = 0.0;
         for (int j = 0; j < 10; j++) {
             dVc += 2.0 * xgas[j] * Vcij[i][j];
-            dT0 += 2.0 * xgas[j] * Vcij[i][j] * std::sqrt(Tc[i] * Tc[j]);
+            dT0 += 2.0 * xgas[j] * Vcij[i][j] * k.rootTT[i][j];
         }
         double dTc = dT0 / VcMix - TcMix * dVc / VcMix;
         double dZc = Zc[i];

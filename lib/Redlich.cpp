@@ -7,6 +7,7 @@
 #include "Redlich.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "Equation.h"
 #include "Numdef.h"
@@ -16,21 +17,38 @@ namespace {
 
 const double R = 8.31451;  // J/(mol K) = MPa cm3/(mol K)
 
-// Species parameters a_i and b_i, recomputed by every Amix/Bmix call.
+// Species parameters a_i and b_i of the last Amix/Bmix call.
 double A[10];
 double B[10];
 
 Gas* const Species[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
 
+// The critical constants the species parameters were last formed from, and
+// the pair terms sqrt(a_i a_j) of the mixing rule.
+double A_critical[10][2];
+double A_root[10][10];
+bool A_formed = false;
+
 double Amix(double* xgas) {
     Reid_Constants();
-    double cube = std::pow(2.0, 1.0 / 3.0);
-    double Omega_a = 1.0 / (9.0 * (cube - 1.0));
-    for (int i = 0; i < 10; i++)
-        A[i] = Omega_a * R * R * std::pow(Species[i]->Tcrit, 2.5) / Species[i]->Pcrit;
+    double critical[10][2];
+    for (int i = 0; i < 10; i++) {
+        critical[i][0] = Species[i]->Tcrit;
+        critical[i][1] = Species[i]->Pcrit;
+    }
+    if (!A_formed || std::memcmp(critical, A_critical, sizeof critical) != 0) {
+        double cube = std::pow(2.0, 1.0 / 3.0);
+        double Omega_a = 1.0 / (9.0 * (cube - 1.0));
+        for (int i = 0; i < 10; i++)
+            A[i] = Omega_a * R * R * std::pow(Species[i]->Tcrit, 2.5) / Species[i]->Pcrit;
+        for (int i = 0; i < 10; i++)
+            for (int j = 0; j < 10; j++) A_root[i][j] = std::sqrt(A[i] * A[j]);
+        std::memcpy(A_critical, critical, sizeof critical);
+        A_formed = true;
+    }
     double a = 0.0;
     for (int i = 0; i < 10; i++)
-        for (int j = 0; j < 10; j++) a += xgas[i] * xgas[j] * std::sqrt(A[i] * A[j]);
+        for (int j = 0; j < 10; j++) a += xgas[i] * xgas[j] * A_root[i][j];
     return a;
 }
 
@@ -90,7 +108,7 @@ void Fugacity_Redlich(int phase, double* xgas, double TK, double PMPa, double Vc
     double RT15 = R * std::pow(TK, 1.5);
     for (int i = 0; i < 10; i++) {
         double S = 0.0;
-        for (int j = 0; j < 10; j++) S += y[j] * std::sqrt(A[i] * A[j]);
+        for (int j = 0; j < 10; j++) S += y[j] * A_root[i][j];
         S = 2.0 * S;
         double lnphi = std::log(V / (V - b)) + B[i] / (V - b) -
                        S * std::log((V + b) / V) / (RT15 * b) +

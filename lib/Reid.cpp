@@ -12,12 +12,23 @@ void Critical(Gas& g, double Tc, double Pc, double Vc, double omega)
     g.Acentric = omega;
 }
 
+// True while the records hold the table below as Reid_Constants wrote it.
+// Every equation of state that works from these constants restores them at
+// each evaluation; the table is written again only after something changed it.
+bool intact = false;
+
 }  // namespace
+
+void Critical_Constants_Changed()
+{
+    intact = false;
+}
 
 // Critical temperature (K), pressure (MPa), volume (cm3/mol) and acentric
 // factor, from the compilation of Reid, Prausnitz & Poling (1987).
 void Reid_Constants()
 {
+    if (intact) return;
     Critical(H2O, 647.3, 22.05, 56.0, 0.344);
     Critical(CO2, 304.2, 7.38, 94.0, 0.225);
     Critical(CH4, 190.6, 4.6, 99.0, 0.008);
@@ -60,4 +71,5 @@ void Reid_Constants()
     Critical(cycloHexane, 553.4, 4.07, 308.0, 0.213);
     Critical(cycloHeptane, 589.0, 3.67, 390.0, 0.336);
     Critical(Benzene, 562.1, 4.89, 259.0, 0.212);
+    intact = true;
 }

@@ -7,4 +7,9 @@
 
 void Reid_Constants();
 
+// Whatever writes Tcrit, Pcrit, Vcrit or Acentric of a gas record calls this:
+// the next Reid_Constants then writes the whole table again. Without it
+// Reid_Constants finds the records as it left them and writes nothing.
+void Critical_Constants_Changed();
+
 #endif

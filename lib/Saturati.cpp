@@ -17,6 +17,7 @@
 
 #include "Equation.h"
 #include "Numdef.h"
+#include "Reid.h"
 
 double nul = 0.0;
 
@@ -117,30 +118,35 @@ double Saturation_Temperature(const Gas& gas, SectantFunction fp, SectantFunctio
 
 // Constants of each fluid (K, MPa).
 void Store_H2O() {
+    Critical_Constants_Changed();
     H2O.Tcrit = 647.096;
     H2O.Pcrit = 22.064;
     H2O.Ttrip = 273.16;
 }
 
 void Store_CO2() {
+    Critical_Constants_Changed();
     CO2.Tcrit = 304.136;
     CO2.Pcrit = 7.3773;
     CO2.Ttrip = 216.592;
 }
 
 void Store_CH4() {
+    Critical_Constants_Changed();
     CH4.Tcrit = 190.564;
     CH4.Pcrit = 4.5922;
     CH4.Ttrip = 90.6941;
 }
 
 void Store_N2() {
+    Critical_Constants_Changed();
     N2.Tcrit = 126.193;
     N2.Pcrit = 3.3978;
     N2.Ttrip = 63.148;
 }
 
 void Store_C2H6() {
+    Critical_Constants_Changed();
     C2H6.Tcrit = 305.33;
     C2H6.Pcrit = 4.8718;
     C2H6.Ttrip = 90.352;
@@ -217,6 +223,7 @@ double C2H6_Psat(double TK) {
 }
 
 double O2_Psat(double TK) {
+    Critical_Constants_Changed();
     O2.Tcrit = 154.581;
     O2.Pcrit = 5.043;
     O2.Ttrip = 54.361;
@@ -232,6 +239,7 @@ double O2_Psat(double TK) {
 
 // The bracket is ln P in bar.
 double CO_Psat(double TK) {
+    Critical_Constants_Changed();
     CO.Tcrit = 132.85;
     CO.Ttrip = 68.127;
     if (!(TK >= CO.Ttrip)) return 0.0;
@@ -243,6 +251,7 @@ double CO_Psat(double TK) {
 }
 
 double NH3_Psat(double TK) {
+    Critical_Constants_Changed();
     NH3.Tcrit = 405.6;
     NH3.Pcrit = 11.28;
     NH3.Ttrip = 195.4;
@@ -255,6 +264,7 @@ double NH3_Psat(double TK) {
 }
 
 double H2S_Psat(double TK) {
+    Critical_Constants_Changed();
     H2S.Tcrit = 373.539;
     H2S.Pcrit = 9.00455;
     H2S.Ttrip = 187.6;
@@ -276,6 +286,7 @@ double H2_Psat(double TK) {
 // ------------------------------------------------------- saturated volumes
 
 double H2O_Vsat(int phase, double TK) {
+    Critical_Constants_Changed();
     H2O.Tcrit = 647.096;
     H2O.Ttrip = 273.16;
     if (!(TK >= H2O.Ttrip && TK <= H2O.Tcrit)) return 0.0;
@@ -301,6 +312,7 @@ double H2O_Vsat(int phase, double TK) {
 
 // V = Vcrit / exp(L).
 double CO2_Vsat(int phase, double TK) {
+    Critical_Constants_Changed();
     CO2.Tcrit = 304.136;
     CO2.Vcrit = CO2_Vc;
     CO2.Ttrip = 216.592;
@@ -318,6 +330,7 @@ double CO2_Vsat(int phase, double TK) {
 }
 
 double CH4_Vsat(int phase, double TK) {
+    Critical_Constants_Changed();
     CH4.Tcrit = 190.564;
     CH4.Ttrip = 90.6941;
     if (!(TK >= CH4.Ttrip && TK <= CH4.Tcrit)) return 0.0;
@@ -336,6 +349,7 @@ double CH4_Vsat(int phase, double TK) {
 
 // tau = 1 - T/Tc and theta = Tc/T.
 double N2_Vsat(int phase, double TK) {
+    Critical_Constants_Changed();
     N2.Tcrit = 126.193;
     N2.Ttrip = 63.148;
     if (!(TK >= N2.Ttrip && TK <= N2.Tcrit)) return 0.0;
@@ -366,6 +380,7 @@ double N2_Vsat(int phase, double TK) {
 
 // Tr = (Tc - T)/Tc; the vapour branch goes through the reduced vapour pressure.
 double C2H6_Vsat(int phase, double TK) {
+    Critical_Constants_Changed();
     C2H6.Tcrit = 305.33;
     C2H6.Pcrit = 4.8718;
     C2H6.Ttrip = 90.352;
@@ -410,24 +425,28 @@ double C2H6_FP(double TK, double*, double*, double PMPa, double) {
 }
 
 double CO2_FV(double TK, double*, double*, double Vcm, double) {
+    Critical_Constants_Changed();
     CO2.Vcrit = CO2_Vc;
     int lv = Vcm > CO2.Vcrit ? 1 : 2;
     return CO2_Vsat(lv, TK) - Vcm;
 }
 
 double CH4_FV(double TK, double*, double*, double Vcm, double) {
+    Critical_Constants_Changed();
     CH4.Vcrit = 1000.0 * CH4.Mole_Weight / CH4_rhoc_branch;
     int lv = Vcm > CH4.Vcrit ? 1 : 2;
     return CH4_Vsat(lv, TK) - Vcm;
 }
 
 double N2_FV(double TK, double*, double*, double Vcm, double) {
+    Critical_Constants_Changed();
     N2.Vcrit = 1000.0 / N2_rhoc;
     int lv = Vcm > N2.Vcrit ? 1 : 2;
     return N2_Vsat(lv, TK) - Vcm;
 }
 
 double C2H6_FV(double TK, double*, double*, double Vcm, double) {
+    Critical_Constants_Changed();
     C2H6.Vcrit = 1000.0 / C2H6_rhoc;
     int lv = Vcm > C2H6.Vcrit ? 1 : 2;
     return C2H6_Vsat(lv, TK) - Vcm;
@@ -436,24 +455,28 @@ double C2H6_FV(double TK, double*, double*, double Vcm, double) {
 // ------------------------------------------------ saturation temperatures
 
 double CO2_Tsat(int what, double x) {
+    Critical_Constants_Changed();
     CO2.Tcrit = 304.136;
     CO2.Ttrip = 216.592;
     return Saturation_Temperature(CO2, CO2_FP, CO2_FV, what, x);
 }
 
 double CH4_Tsat(int what, double x) {
+    Critical_Constants_Changed();
     CH4.Tcrit = 190.564;
     CH4.Ttrip = 90.6941;
     return Saturation_Temperature(CH4, CH4_FP, CH4_FV, what, x);
 }
 
 double N2_Tsat(int what, double x) {
+    Critical_Constants_Changed();
     N2.Tcrit = 126.193;
     N2.Ttrip = 63.148;
     return Saturation_Temperature(N2, N2_FP, N2_FV, what, x);
 }
 
 double C2H6_Tsat(int what, double x) {
+    Critical_Constants_Changed();
     C2H6.Tcrit = 305.33;
     C2H6.Ttrip = 90.352;
     return Saturation_Temperature(C2H6, C2H6_FP, C2H6_FV, what, x);

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Wall time of complete runs of the density program on three scripted inputs:
-#   1. pure CO2 given by its molar volume;
-#   2. a CO2-CH4-N2 mixture given by its homogenisation temperature, with the
-#      Lee & Kesler (1975) equation of state for both the non-aqueous phase
-#      and the clathrate equilibria;
-#   3. the same mixture with the limit check.
-# Each run is repeated (default 5 times) and the best and median wall times
-# are printed in milliseconds against a target of 100 ms per run.
+# Wall time of complete runs of the density program on scripted inputs: the
+# slow paths (limit checks, the Duan et al. 1992 and 1996 and Lee & Kesler
+# equations, a bubble-point search that uses all its 10000 passes) and a set of
+# ordinary dialogues. Each run is repeated (default 5 times); the best and the
+# median wall time are printed in milliseconds against the run's target, and
+# at the end the median of the best times over the ordinary dialogues (all but
+# the exhausted search) against its own target.
 #
 # Usage: tools/time_density.sh [path/to/density] [repeats]
 # (default: build/default/density, built with `cmake --build --preset default`).
+# Exit status 1 when a target is missed, 2 without a program, 1 when a run
+# does not reach "End of program".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 exe="$(realpath "${1:-build/default/density}")"
@@ -20,32 +21,55 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-# Answers in dialogue order: melting T (C), clathrate EoS, x(CO2) x(CH4) x(N2)
-# x(C2H6), density source, its value, nature/mode, [EoS], salts (%), volume
-# fraction, file name, [bubble/dew-point restart], continue, limit check.
-names=("pure CO2 by molar volume"
-       "CO2-CH4-N2 by Th, Lee & Kesler"
-       "CO2-CH4-N2 by Th, Lee & Kesler, limit check")
-inputs=("5 3 1 0 0 0 1 50 2 100 0 0 0 y 30 run.txt y n"
-        "8 3 0.8 0.15 0.05 0 3 0 2 4 100 0 0 0 y 30 run.txt n y n"
-        "8 3 0.8 0.15 0.05 0 3 0 2 4 100 0 0 0 y 30 run.txt n y y")
+# Answers in dialogue order: melting T (C), clathrate EoS (1 Chueh & Prausnitz,
+# 2 Soave, 3 Lee & Kesler, 4 Peng & Robinson, 5 Duan 1992, 6 Duan 1996),
+# x(CO2) x(CH4) x(N2) x(C2H6), density source (1 molar volume, 2 density,
+# 3 Th, 4 Ph), its value, nature/mode, [vapour EoS of a mixture: 1 Redlich &
+# Kwong, 2 Chueh & Prausnitz, 3 Soave, 4 Lee & Kesler, 5 Peng & Robinson,
+# 6 Holloway, 7 Bowers & Helgeson, 8 Duan 1992, 9 Thiery, 10 Duan 1996],
+# salts NaCl KCl CaCl2 MgCl2 (%), volume fraction (y and %, or n), file name,
+# [bubble/dew-point restart, for a mixture by Th or Ph], continue, limit check.
+# Each entry: target in ms | name | answers.
+runs=(
+  "50|pure CO2 by molar volume|5 3 1 0 0 0 1 50 2 100 0 0 0 y 30 run.txt y n"
+  "50|CO2-CH4-N2 by Th, Lee & Kesler|8 3 0.8 0.15 0.05 0 3 0 2 4 100 0 0 0 y 30 run.txt n y n"
+  "50|CO2-CH4-N2 by Th, Lee & Kesler, limit check|8 3 0.8 0.15 0.05 0 3 0 2 4 100 0 0 0 y 30 run.txt n y y"
+  "50|pure CO2 by density, Soave, limit check|5 2 1 0 0 0 2 0.8 2 100 0 0 0 y 30 run.txt y y"
+  "50|pure CO2 above max. Tm, Duan 1996, limit check|15 6 1 0 0 0 1 50 1 100 0 0 0 y 30 run.txt y y"
+  "50|CO2-CH4-N2 by Th=0, Lee & Kesler/Soave, limit|8 2 0.8 0.15 0.05 0 3 0 2 4 100 0 0 0 y 30 run.txt n y y"
+  "50|CO2-CH4 by Th, Duan 1992, limit check|10 5 0.9 0.1 0 0 3 5 2 8 80 20 0 0 n run.txt n y y"
+  "50|CO2-CH4-N2-C2H6 by Ph, Duan 1996/Lee & Kesler|5 3 0.6 0.2 0.1 0.1 4 7 1 10 90 0 10 0 y 40 run.txt n y n"
+  "50|pure CH4 by Th, four salts|5 1 0 1 0 0 3 -90 2 60 20 10 10 n run.txt y n"
+  "50|CO2-N2 by molar volume, Peng & Robinson|3 4 0.9 0 0.1 0 1 60 1 5 100 0 0 0 y 20 run.txt y n"
+  "50|CO2-CH4 by density, Chueh & Prausnitz|7 1 0.95 0.05 0 0 2 0.7 2 2 80 10 5 5 y 50 run.txt y n"
+  "500|CO2-CH4 by Th, Lee & Kesler, 10000 passes|14 2 0.97 0.03 0 0 3 13 2 4 100 0 0 0 y 30 run.txt n y n"
+)
+median_target=20
 
 status=0
-for k in "${!inputs[@]}"; do
-    printf '%s\n' ${inputs[$k]} > answers.txt
+ordinary=()
+for entry in "${runs[@]}"; do
+    IFS='|' read -r target name answers <<< "$entry"
+    printf '%s\n' $answers > answers.txt
     times=()
     for ((i = 0; i < repeats; i++)); do
         start=$(date +%s%N)
         "$exe" < answers.txt > transcript.txt
         end=$(date +%s%N)
         times+=($(( (end - start) / 1000000 )))
-        grep -q "End of program" transcript.txt || { echo "run $((k + 1)) did not complete" >&2; exit 1; }
+        grep -q "End of program" transcript.txt || { echo "$name: did not complete" >&2; exit 1; }
     done
     sorted=($(printf '%s\n' "${times[@]}" | sort -n))
     best=${sorted[0]}
     median=${sorted[$(( repeats / 2 ))]}
     verdict="ok"
-    if [ "$best" -ge 100 ]; then verdict="over target"; status=1; fi
-    printf '%-46s best %5d ms  median %5d ms  (target 100 ms: %s)\n' "${names[$k]}" "$best" "$median" "$verdict"
+    if [ "$best" -ge "$target" ]; then verdict="over target"; status=1; fi
+    grep -q "No convergence after 10000" transcript.txt || ordinary+=("$best")
+    printf '%-50s best %5d ms  median %5d ms  (target %d ms: %s)\n' "$name" "$best" "$median" "$target" "$verdict"
 done
+sorted=($(printf '%s\n' "${ordinary[@]}" | sort -n))
+middle=${sorted[$(( ${#sorted[@]} / 2 ))]}
+verdict="ok"
+if [ "$middle" -ge "$median_target" ]; then verdict="over target"; status=1; fi
+printf '%-50s %5d ms  (target %d ms: %s)\n' "median of the best over ${#sorted[@]} dialogues" "$middle" "$median_target" "$verdict"
 exit $status

@@ -4,6 +4,7 @@
 
 #include "Numdef.h"
 #include "Reid.h"
+#include "Saturati.h"
 
 namespace {
 
@@ -117,9 +118,13 @@ TEST(Records, SettersByComponentNumber)
 
 TEST(Records, ReidConstantsRestoreCriticalData)
 {
+    Reid_Constants();
     CO2.Tcrit = 304.1282;
     CO2.Pcrit = 7.3773;
     N2.Vcrit = 1.0;
+    Reid_Constants();  // not told of the change: the records are left as they are
+    EXPECT_EQ(CO2.Tcrit, 304.1282);
+    Critical_Constants_Changed();
     Reid_Constants();
     EXPECT_EQ(CO2.Tcrit, 304.2);
     EXPECT_EQ(CO2.Pcrit, 7.38);
@@ -136,6 +141,37 @@ TEST(Records, ReidConstantsRestoreCriticalData)
         EXPECT_EQ(r.g->Pcrit, r.Pc);
         EXPECT_EQ(r.g->Vcrit, r.Vc);
         EXPECT_EQ(r.g->Acentric, r.w);
+    }
+}
+
+// Every saturation function that stores critical constants of its own says
+// so, and the next Reid_Constants restores the table.
+TEST(Records, SaturationCurvesHaveTheTableRestored)
+{
+    Reid_Constants();
+    const Gas before[9] = {H2O, CO2, CH4, N2, C2H6, H2S, NH3, O2, CO};
+    auto restored = [&](const char* name) {
+        Reid_Constants();
+        const Gas* now[9] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &O2, &CO};
+        for (int i = 0; i < 9; i++) {
+            EXPECT_EQ(now[i]->Tcrit, before[i].Tcrit) << name << " " << i;
+            EXPECT_EQ(now[i]->Pcrit, before[i].Pcrit) << name << " " << i;
+            EXPECT_EQ(now[i]->Vcrit, before[i].Vcrit) << name << " " << i;
+        }
+    };
+    for (double (*f)(double) : {H2O_Psat, CO2_Psat, CH4_Psat, N2_Psat, C2H6_Psat, O2_Psat,
+                                CO_Psat, NH3_Psat, H2S_Psat}) {
+        f(150.0);
+        restored("Psat");
+    }
+    for (double (*f)(int, double) : {H2O_Vsat, CO2_Vsat, CH4_Vsat, N2_Vsat, C2H6_Vsat, CO2_Tsat,
+                                     CH4_Tsat, N2_Tsat, C2H6_Tsat}) {
+        f(2, 150.0);
+        restored("Vsat/Tsat");
+    }
+    for (double (*f)(double, double*, double*, double, double) : {CO2_FV, CH4_FV, N2_FV, C2H6_FV}) {
+        f(150.0, empty, empty, 10.0, 0.0);
+        restored("FV");
     }
 }
 

@@ -12,14 +12,6 @@
 # Exit status 1 when a target is missed, 2 without a program, 1 when a run
 # does not reach "End of program".
 set -euo pipefail
-cd "$(dirname "$0")/.."
-exe="$(realpath "${1:-build/default/density}")"
-repeats="${2:-5}"
-[ -x "$exe" ] || { echo "no density program at $exe" >&2; exit 2; }
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-cd "$work"
 
 # Answers in dialogue order: melting T (C), clathrate EoS (1 Chueh & Prausnitz,
 # 2 Soave, 3 Lee & Kesler, 4 Peng & Robinson, 5 Duan 1992, 6 Duan 1996),
@@ -46,30 +38,5 @@ runs=(
 )
 median_target=20
 
-status=0
-ordinary=()
-for entry in "${runs[@]}"; do
-    IFS='|' read -r target name answers <<< "$entry"
-    printf '%s\n' $answers > answers.txt
-    times=()
-    for ((i = 0; i < repeats; i++)); do
-        start=$(date +%s%N)
-        "$exe" < answers.txt > transcript.txt
-        end=$(date +%s%N)
-        times+=($(( (end - start) / 1000000 )))
-        grep -q "End of program" transcript.txt || { echo "$name: did not complete" >&2; exit 1; }
-    done
-    sorted=($(printf '%s\n' "${times[@]}" | sort -n))
-    best=${sorted[0]}
-    median=${sorted[$(( repeats / 2 ))]}
-    verdict="ok"
-    if [ "$best" -ge "$target" ]; then verdict="over target"; status=1; fi
-    grep -q "No convergence after 10000" transcript.txt || ordinary+=("$best")
-    printf '%-50s best %5d ms  median %5d ms  (target %d ms: %s)\n' "$name" "$best" "$median" "$target" "$verdict"
-done
-sorted=($(printf '%s\n' "${ordinary[@]}" | sort -n))
-middle=${sorted[$(( ${#sorted[@]} / 2 ))]}
-verdict="ok"
-if [ "$middle" -ge "$median_target" ]; then verdict="over target"; status=1; fi
-printf '%-50s %5d ms  (target %d ms: %s)\n' "median of the best over ${#sorted[@]} dialogues" "$middle" "$median_target" "$verdict"
-exit $status
+source "$(dirname "$0")/time_runs.sh"
+time_program density "$@"

@@ -433,9 +433,27 @@ double Pressure_Duan92(double* xgas, double TK, double Vcm) {
     return R * Z * TK / Vcm;
 }
 
+namespace {
+
+struct Pressure_Context {
+    double* xgas;
+    double TK;
+};
+
+double Pressure_At(double Vcm, void* context) {
+    const Pressure_Context& c = *static_cast<Pressure_Context*>(context);
+    return Pressure_Duan92(c.xgas, c.TK, Vcm);
+}
+
+}  // namespace
+
 double Volume_Duan92(double first, double* xgas, double TK, double PMPa) {
     if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
     double V = RootSectant(FV, 0.9 * first, 2.0 * first, xgas, empty, TK, PMPa, 1e-12, 3000);
+    // The search may end on the middle root of a loop, where dP/dV > 0 and no
+    // phase exists: the stable root on the side of the start value instead.
+    Pressure_Context c{xgas, TK};
+    if (V > 10.0 && Unstable_Root(Pressure_At, &c, V)) V = Stable_Root(Pressure_At, &c, PMPa, V, first < V, 10.0, 1e7);
     // Below 10 cm3/mol the pressure function is 0 and flat: the secant steps
     // shrink there without reaching a root, which is no volume of the fluid.
     if (V <= 10.0) return 0.0;

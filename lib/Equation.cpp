@@ -264,3 +264,38 @@ double RootSectant(SectantFunction func, double x1, double x2, double* array1, d
     }
     return haveSettled ? settled : 0.0;
 }
+
+bool Unstable_Root(PressureOfVolume pressure, void* context, double Vcm)
+{
+    const double h = 1e-6 * Vcm;
+    return pressure(Vcm + h, context) - pressure(Vcm - h, context) >= 0.0;
+}
+
+double Stable_Root(PressureOfVolume pressure, void* context, double PMPa, double Vu, bool liquid,
+                   double Vmin, double Vmax)
+{
+    // Leaving Vu towards the asked side, P - PMPa first takes the sign of the
+    // loop (below PMPa on the liquid side, above on the vapour side) and
+    // changes it at the stable root.
+    const double factor = liquid ? 0.98 : 1.02;
+    double near = Vu;
+    for (;;) {
+        const double far = near * factor;
+        if (!(far >= Vmin && far <= Vmax)) return 0.0;
+        const double f = pressure(far, context) - PMPa;
+        if (!std::isfinite(f)) return 0.0;
+        if (liquid ? f > 0.0 : f < 0.0) {
+            double a = near, b = far;   // P - PMPa changes sign between them
+            for (int k = 0; k < 200 && std::fabs(b - a) > 1e-15 * std::fabs(a); k++) {
+                const double m = 0.5 * (a + b);
+                const double fm = pressure(m, context) - PMPa;
+                if (liquid ? fm > 0.0 : fm < 0.0)
+                    b = m;
+                else
+                    a = m;
+            }
+            return 0.5 * (a + b);
+        }
+        near = far;
+    }
+}

@@ -31,4 +31,17 @@ double RealChoiceAbove(int what, double bmin, double re1, double re2, double re3
 double RootSectant(SectantFunction func, double x1, double x2, double* array1, double* array2,
                    double c1, double c2, double accuracy, int maxit);
 
+// Volume roots of an equation of state P(V) at fixed temperature and
+// composition. A root where dP/dV >= 0 is the middle, mechanically unstable
+// root of a van der Waals loop: no phase exists there.
+typedef double (*PressureOfVolume)(double Vcm, void* context);
+bool Unstable_Root(PressureOfVolume pressure, void* context, double Vcm);
+
+// The stable root of P(V) = PMPa on one side of the unstable root Vu: the
+// liquid-like root below it (liquid) or the vapour-like root above it,
+// bracketed by steps of 2 % away from Vu and refined by bisection; 0.0 when
+// no root lies between Vmin and Vmax.
+double Stable_Root(PressureOfVolume pressure, void* context, double PMPa, double Vu, bool liquid,
+                   double Vmin, double Vmax);
+
 #endif

@@ -232,6 +232,19 @@ Known_Root& Known_Entry(const double key[14], bool* found) {
     return *oldest;
 }
 
+// The pressure of the simple (y 0) or reference (y 1) fluid of the mixture
+// constants of xgas at TK and molar volume Vcm.
+struct Separate_Fluid {
+    int y;
+    double* xgas;
+    double TK;
+};
+
+double Separate_Pressure(double Vcm, void* context) {
+    const Separate_Fluid& f = *static_cast<Separate_Fluid*>(context);
+    return Compressibility(f.y, f.xgas, f.TK, Vcm) * R * f.TK / Vcm;
+}
+
 }  // namespace
 
 double Seperate_Volume(int y, double first, double* xgas, double TK, double PMPa) {
@@ -270,21 +283,40 @@ double Seperate_Volume(int y, double first, double* xgas, double TK, double PMPa
     return V;
 }
 
-double Volume_Lee(double first, double* xgas, double TK, double PMPa) {
+namespace {
+
+// The mixture volume from the volumes of the simple and the reference fluid,
+// weighted by the acentric factor. A phase (stable) takes each fluid's root
+// where dP/dV < 0: a search that ended on the middle root of a fluid's loop,
+// where no phase exists, is replaced by the stable root on the side of the
+// start value. The pressure of a given volume keeps the roots as found, so
+// that the equation's P(V) holds across the loop.
+double Mixture_Volume(double first, double* xgas, double TK, double PMPa, bool stable) {
     const double wRef = 0.3978;  // acentric factor of the reference fluid, n-octane
     double y[10];
     Normalise_Fractions(xgas, y);
     if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
-    double V0 = Seperate_Volume(0, first, y, TK, PMPa);
-    double V1 = Seperate_Volume(1, first, y, TK, PMPa);
-    if (!(V0 > 1.0 && V1 > 1.0)) return 0.0;
+    double V[2];
+    for (int f = 0; f < 2; f++) {
+        V[f] = Seperate_Volume(f, first, y, TK, PMPa);
+        Separate_Fluid fluid{f, y, TK};
+        if (stable && V[f] > 1.0 && Unstable_Root(Separate_Pressure, &fluid, V[f]))
+            V[f] = Stable_Root(Separate_Pressure, &fluid, PMPa, V[f], first < V[f], 1.0, 1e7);
+    }
+    if (!(V[0] > 1.0 && V[1] > 1.0)) return 0.0;
     Mixture(y);
-    return V0 + wMix * (V1 - V0) / wRef;
+    return V[0] + wMix * (V[1] - V[0]) / wRef;
+}
+
+}  // namespace
+
+double Volume_Lee(double first, double* xgas, double TK, double PMPa) {
+    return Mixture_Volume(first, xgas, TK, PMPa, true);
 }
 
 double FP(double PMPa, double* xgas, double* nix, double TK, double Vcm) {
     (void)nix;
-    return Volume_Lee(Vcm, xgas, TK, PMPa) - Vcm;
+    return Mixture_Volume(Vcm, xgas, TK, PMPa, false) - Vcm;
 }
 
 double Pressure_Lee(double first, double* xgas, double TK, double Vcm) {

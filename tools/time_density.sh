@@ -34,7 +34,8 @@ runs=(
   "50|pure CH4 by Th, four salts|5 1 0 1 0 0 3 -90 2 60 20 10 10 n run.txt y n"
   "50|CO2-N2 by molar volume, Peng & Robinson|3 4 0.9 0 0.1 0 1 60 1 5 100 0 0 0 y 20 run.txt y n"
   "50|CO2-CH4 by density, Chueh & Prausnitz|7 1 0.95 0.05 0 0 2 0.7 2 2 80 10 5 5 y 50 run.txt y n"
-  "500|CO2-CH4 by Th, Lee & Kesler, 10000 passes|14 2 0.97 0.03 0 0 3 13 2 4 100 0 0 0 y 30 run.txt n y n"
+  "50|CO2-CH4 by Th, Lee & Kesler, liquid root|14 2 0.97 0.03 0 0 3 13 2 4 100 0 0 0 y 30 run.txt n y n"
+  "500|CO2-CH4 by Th, Bowers & Helgeson, 10000 passes|14 2 0.6 0.4 0 0 3 0 2 7 100 0 0 0 y 30 run.txt n y n"
 )
 median_target=20
 

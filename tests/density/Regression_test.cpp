@@ -1,8 +1,8 @@
 // Complete runs of the density program whose console transcripts and results
 // files are kept byte for byte: the slow paths (limit checks, a bubble-point
 // search that uses all its passes, Duan et al. 1992 and 1996, Lee & Kesler,
-// water by Haar et al.) so that a faster evaluation that moves any printed
-// digit fails here.
+// Bowers & Helgeson, water by Haar et al.) so that a faster evaluation that
+// moves any printed digit fails here.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -32,7 +32,10 @@ TEST(DensityRegression, TranscriptsAndResultsFilesUnchanged)
         {"mixture_th_lee_soave_limit", "8 2 0.8 0.15 0.05 0 3 0 2 4 100 0 0 0 y 30 run.txt n y y"},
         {"mixture_th_duan92_limit", "10 5 0.9 0.1 0 0 3 5 2 8 80 20 0 0 n run.txt n y y"},
         {"mixture_ph_duan96_lee", "5 3 0.6 0.2 0.1 0.1 4 7 1 10 90 0 10 0 y 40 run.txt n y n"},
-        {"mixture_th_lee_exhausted", "14 2 0.97 0.03 0 0 3 13 2 4 100 0 0 0 y 30 run.txt n y n"},
+        // Lee & Kesler: the liquid root that used to be the middle root of a
+        // loop, which kept this search going for all its passes.
+        {"mixture_th_lee_stable_root", "14 2 0.97 0.03 0 0 3 13 2 4 100 0 0 0 y 30 run.txt n y n"},
+        {"mixture_th_bowers_exhausted", "14 2 0.6 0.4 0 0 3 0 2 7 100 0 0 0 y 30 run.txt n y n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,6 +1,9 @@
 // Tests of the cubic root formulas, the real-root choice and the damped secant solver.
 #include "Equation.h"
 
+#include "Duan92.h"
+#include "Lee.h"
+
 #include <gtest/gtest.h>
 
 #include <cfenv>
@@ -495,3 +498,37 @@ TEST(RootSectant, FlatStepsNeverCountAsSettled) {
 }
 
 }  // namespace
+
+// The volume searches of Lee & Kesler and Duan et al. (1992) keep every root
+// where dP/dV < 0 to the bit (values from before the stable-root choice), and
+// replace the middle root of a loop, where no phase exists, by the stable
+// root on the side of the start value: at 250 K and 2 MPa the liquid of
+// CO2-CH4 90/10, which both searches used to place on the middle root (96.9
+// and 100.6 cm3/mol).
+TEST(StableRoot, LeeKeslerAndDuan92Volumes)
+{
+    double mix[10] = {0, 0.9, 0.1}, rich[10] = {0, 0.7, 0.3}, co2[10] = {0, 1, 0};
+    const struct {
+        double* x;
+        double T, P, first, lee, duan;
+    } kept[] = {
+        {mix, 250, 1, 30, 0x1.6a399d96827ebp+5, 0x1.13a7864802177p+6},
+        {mix, 300, 5, 1000, 0x1.6c37ec8df6bd3p+8, 0x1.71e4a7037eb93p+8},
+        {rich, 280, 1, 1000, 0x1.157bfa3ee8657p+11, 0x1.1749008ce1cd6p+11},
+        {rich, 300, 20, 1000, 0x1.f0410bbc79a46p+5, 0x1.d841de505a798p+5},
+        {co2, 300, 5, 30, 0x1.53cc3848835fbp+8, 0x1.55d8030f4e877p+8},
+        {co2, 280, 5, 1000, 0x1.1009ee9b6deb2p+7, 0x1.e229ae0a6eceep+7},
+    };
+    for (const auto& k : kept) {
+        EXPECT_EQ(Volume_Lee(k.first, k.x, k.T, k.P), k.lee) << k.T << " " << k.P;
+        EXPECT_EQ(Volume_Duan92(k.first, k.x, k.T, k.P), k.duan) << k.T << " " << k.P;
+    }
+    const double T = 250.0, P = 2.0;
+    const double Vlee = Volume_Lee(55.0, mix, T, P), Vduan = Volume_Duan92(55.0, mix, T, P);
+    EXPECT_NEAR(Vlee, 45.0, 1.0);
+    EXPECT_NEAR(Vduan, 63.65, 0.1);
+    EXPECT_NEAR(Pressure_Lee(P, mix, T, Vlee), P, 1e-9);
+    EXPECT_NEAR(Pressure_Duan92(mix, T, Vduan), P, 1e-9);
+    EXPECT_GT(Pressure_Duan92(mix, T, 0.999 * Vduan), Pressure_Duan92(mix, T, 1.001 * Vduan));
+    EXPECT_GT(Pressure_Lee(P, mix, T, 0.999 * Vlee), Pressure_Lee(P, mix, T, 1.001 * Vlee));
+}

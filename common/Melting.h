@@ -34,6 +34,9 @@ double VdP_H2O(int phase, double TK, double PMPa, double P0);
 // CaCl2, MgCl2; read as five entries). Isochoric: the molar volume Vcm of the
 // non-aqueous phase is fixed and its pressure, found from the equation of
 // state EoSvapour, is written back through PMPa; otherwise *PMPa is given.
+// NaN where there is no equilibrium to evaluate: a pressure that is not
+// finite or lies above 250 MPa (the bound of the pressure search, far outside
+// the model), or no water activity.
 double Melting_Equilibrium(bool isochoric, int syst, double* zgas, double* molal, double TK,
                            double* PMPa, double Vcm);
 
@@ -57,8 +60,10 @@ int Stable_Clathrate(double G_sI, double G_sII);
 
 // The secant iteration of the melting search on f within [min, max], started at x1 and
 // 1.01 x1: prints the running iteration count, returns true with the root in
-// *root; on failure prints the "No convergence!" block and returns false. The
-// last point and its value are left in *x_last, *f_last either way.
+// *root; on failure prints the "No convergence!" block and returns false. A
+// value of f that is not finite is such a failure at once (the block says so
+// in words). The last point and its value are left in *x_last, *f_last either
+// way.
 typedef double (*Unknown_Function)(double x, void* context);
 bool Melting_Secant(Unknown_Function f, void* context, double x1, double min, double max,
                     double* root, double* x_last, double* f_last);

@@ -38,6 +38,12 @@ const char* const Rule =
 // a non-aqueous phase at a pressure above this bound lies far outside it.
 const double Pressure_Bound = 250.0;
 
+// Lowest pressure of a non-aqueous phase of given molar volume, MPa. No gas of
+// the model forms clathrate below 0.03 MPa (C2H6 at 250 K); a phase at 1 kPa
+// or less lies far outside the model, where the volume searches of the
+// equations of state no longer converge.
+const double Isochoric_Pressure_Floor = 1e-3;
+
 const double No_Value = std::numeric_limits<double>::quiet_NaN();
 
 // Compressibility of ice and of the empty clathrate lattices, 1/MPa.
@@ -135,7 +141,10 @@ void Molefractions(int phase)
     for (int j = 0; j < 5; ++j) imoles[j] = ions[j]->Molefraction[phase];
 }
 
-double Pressure_Search(int EoS, int phase, double* ygas, double TK, double Vcm)
+namespace {
+
+// The pressure of the equation of state as it comes, NaN and all.
+double Model_Pressure(int EoS, int phase, double* ygas, double TK, double Vcm)
 {
     if (TK <= 0.0 || Vcm <= 0.0) return 0.0;
     if (phase != 1 && phase != 2) return 0.0;
@@ -160,6 +169,36 @@ double Pressure_Search(int EoS, int phase, double* ygas, double TK, double Vcm)
     }
 }
 
+// The equation of state has no finite value for the phase in its slot: its
+// molar volume, density, or the fugacity or coefficient of one of the gases
+// of the clathrate. Those are set to 0, no value, not left as NaN.
+bool Phase_Without_Value(int phase)
+{
+    Gas* const gases[5] = {&H2O, &CO2, &CH4, &N2, &C2H6};
+    bool missing = false;
+    auto clear = [&missing](double& x) {
+        if (!std::isfinite(x)) {
+            x = 0.0;
+            missing = true;
+        }
+    };
+    clear(Molar_Volume[phase]);
+    clear(Density[phase]);
+    for (Gas* g : gases) {
+        clear(g->Fugacity[phase]);
+        clear(g->Coefficient[phase]);
+    }
+    return missing;
+}
+
+}  // namespace
+
+double Pressure_Search(int EoS, int phase, double* ygas, double TK, double Vcm)
+{
+    const double P = Model_Pressure(EoS, phase, ygas, TK, Vcm);
+    return std::isfinite(P) ? P : 0.0;
+}
+
 double Volume_Search(int EoS, int phase, double* xgas, double TK, double PMPa)
 {
     if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
@@ -176,7 +215,7 @@ double Volume_Search(int EoS, int phase, double* xgas, double TK, double PMPa)
         if (EoS == 17) {
             double start = 25.2;
             V0 = Volume_Duan92(start, xgas, T1, PMPa);
-            while (V0 < 10.0 || V0 >= 25.0) {
+            while (!(V0 >= 10.0 && V0 < 25.0)) {   // NaN too
                 start -= 0.2;
                 ++k;
                 if (k > 60) {
@@ -188,7 +227,7 @@ double Volume_Search(int EoS, int phase, double* xgas, double TK, double PMPa)
         } else if (EoS == 26) {
             double start = 17.0;
             V0 = Volume_Haar84(start, T1, PMPa);
-            while (V0 <= 0.0 || V0 > 30.0) {
+            while (!(V0 > 0.0 && V0 <= 30.0)) {
                 start += 0.5;
                 ++k;
                 if (k > 60) {
@@ -297,13 +336,15 @@ double Melting_Equilibrium(bool isochoric, int syst, double* zgas, double* molal
 
     if (isochoric) {
         Molefractions(phase);
-        P = Pressure_Search(EoSvapour, phase, moles, TK, Vcm);
+        P = Model_Pressure(EoSvapour, phase, moles, TK, Vcm);
         *PMPa = P;
     }
-    // No finite pressure, or one above the bound of the pressure search: the
-    // state lies far outside the model and has no equilibrium (the water
-    // volumes up there are not even found).
+    // No finite pressure, one above the bound of the pressure search, or an
+    // isochoric phase below the floor: the state lies far outside the model
+    // and has no equilibrium (the water volumes above the bound are not even
+    // found).
     if (!(P <= Pressure_Bound)) return No_Value;
+    if (isochoric && !(P >= Isochoric_Pressure_Floor)) return No_Value;
 
     // Water activity from the osmotic coefficient: ln a = -phi * (moles of ions
     // per mole of water), referred to the mole fraction of water.
@@ -332,6 +373,7 @@ double Melting_Equilibrium(bool isochoric, int syst, double* zgas, double* molal
     Molefractions(phase);
     Molar_Volume[phase] = Volume_Fugacity(EoSclath, phase, moles, empty, TK, P);
     Density[phase] = Converted_Density(Molar_Volume[phase], moles, imoles);
+    if (Phase_Without_Value(phase)) return No_Value;
     Fuga[0] = H2O.Fugacity[phase];
     Fuga[1] = CO2.Fugacity[phase];
     Fuga[2] = CH4.Fugacity[phase];

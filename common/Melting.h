@@ -13,7 +13,8 @@
 void Molefractions(int phase);
 
 // Pressure (MPa) of a non-aqueous phase (slot 1 or 2) of composition ygas and
-// molar volume Vcm by equation of state EoS; 0 outside the domain.
+// molar volume Vcm by equation of state EoS; 0 outside the domain and where
+// the equation of state has no finite value.
 double Pressure_Search(int EoS, int phase, double* ygas, double TK, double Vcm);
 
 // Molar volume (cm3/mol) of the phase in slot `phase`: ice (3), empty clathrate

@@ -170,25 +170,10 @@ private:
         for (double* x : extra_) visit(*x);
     }
 
-    // Everything but the fugacities and coefficients of components absent from
-    // the bulk fluid, which no report shows and no caller keeps.
-    bool Finite(double value) const
+    bool Finite(double value)
     {
-        bool finite = std::isfinite(value) && std::isfinite(s_.xsum) && std::isfinite(s_.ysum);
-        for (int i = 0; i < 10; ++i) finite = finite && std::isfinite(s_.xgas[i]) && std::isfinite(s_.ygas[i]);
-        for (int j = 0; j < 5; ++j) finite = finite && std::isfinite(s_.xsalt[j]) && std::isfinite(s_.ysalt[j]);
-        for (int phase : {phaseX_, phaseY_}) {
-            finite = finite && std::isfinite(Molar_Volume[phase]);
-            for (int i = 0; i < 10; ++i)
-                if (bulk_gas_[i] > 0.0)
-                    finite = finite && std::isfinite(Gases[i]->Fugacity[phase]) &&
-                             std::isfinite(Gases[i]->Coefficient[phase]);
-            for (int j = 0; j < 5; ++j)
-                if (bulk_salt_[j] > 0.0)
-                    finite = finite && std::isfinite(Salts[j]->Fugacity[phase]) &&
-                             std::isfinite(Salts[j]->Coefficient[phase]);
-        }
-        for (const double* x : extra_) finite = finite && std::isfinite(*x);
+        bool finite = std::isfinite(value);
+        Visit_State([&finite](double& x) { finite = finite && std::isfinite(x); });
         return finite;
     }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <iostream>
+#include <limits>
 
 #include "Bowers.h"
 #include "Chueh.h"
@@ -32,6 +33,18 @@ const double R = 8.31451;  // J/(mol K)
 
 const char* const Rule =
     "___________________________________________________________________________";
+
+// Upper bound of the melting pressure search, MPa. The model ends at 200 MPa;
+// a non-aqueous phase at a pressure above this bound lies far outside it.
+const double Pressure_Bound = 250.0;
+
+// Lowest pressure of a non-aqueous phase of given molar volume, MPa. No gas of
+// the model forms clathrate below 0.03 MPa (C2H6 at 250 K); a phase at 1 kPa
+// or less lies far outside the model, where the volume searches of the
+// equations of state no longer converge.
+const double Isochoric_Pressure_Floor = 1e-3;
+
+const double No_Value = std::numeric_limits<double>::quiet_NaN();
 
 // Compressibility of ice and of the empty clathrate lattices, 1/MPa.
 const double Solid_Compressibility = 0.0001;
@@ -105,11 +118,17 @@ void Empty_Lattice_Set(double* p)
     p[7] = 0.1406;
 }
 
+// The failure block of the melting search; an equilibrium function without a
+// finite value is said so in words.
 void Print_No_Convergence(double x, double fx)
 {
     std::cout << std::endl << Rule << std::endl << "No convergence!" << std::endl
-              << "Last parameters:" << std::endl << "\tx = " << x << std::endl
-              << "\tf(x) = " << fx << std::endl << Rule << std::flush;
+              << "Last parameters:" << std::endl << "\tx = " << x << std::endl;
+    if (std::isfinite(fx))
+        std::cout << "\tf(x) = " << fx << std::endl;
+    else
+        std::cout << "\tf(x): no finite value, the equation of state has none here" << std::endl;
+    std::cout << Rule << std::flush;
 }
 
 }  // namespace
@@ -122,7 +141,10 @@ void Molefractions(int phase)
     for (int j = 0; j < 5; ++j) imoles[j] = ions[j]->Molefraction[phase];
 }
 
-double Pressure_Search(int EoS, int phase, double* ygas, double TK, double Vcm)
+namespace {
+
+// The pressure of the equation of state as it comes, NaN and all.
+double Model_Pressure(int EoS, int phase, double* ygas, double TK, double Vcm)
 {
     if (TK <= 0.0 || Vcm <= 0.0) return 0.0;
     if (phase != 1 && phase != 2) return 0.0;
@@ -147,6 +169,36 @@ double Pressure_Search(int EoS, int phase, double* ygas, double TK, double Vcm)
     }
 }
 
+// The equation of state has no finite value for the phase in its slot: its
+// molar volume, density, or the fugacity or coefficient of one of the gases
+// of the clathrate. Those are set to 0, no value, not left as NaN.
+bool Phase_Without_Value(int phase)
+{
+    Gas* const gases[5] = {&H2O, &CO2, &CH4, &N2, &C2H6};
+    bool missing = false;
+    auto clear = [&missing](double& x) {
+        if (!std::isfinite(x)) {
+            x = 0.0;
+            missing = true;
+        }
+    };
+    clear(Molar_Volume[phase]);
+    clear(Density[phase]);
+    for (Gas* g : gases) {
+        clear(g->Fugacity[phase]);
+        clear(g->Coefficient[phase]);
+    }
+    return missing;
+}
+
+}  // namespace
+
+double Pressure_Search(int EoS, int phase, double* ygas, double TK, double Vcm)
+{
+    const double P = Model_Pressure(EoS, phase, ygas, TK, Vcm);
+    return std::isfinite(P) ? P : 0.0;
+}
+
 double Volume_Search(int EoS, int phase, double* xgas, double TK, double PMPa)
 {
     if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
@@ -163,7 +215,7 @@ double Volume_Search(int EoS, int phase, double* xgas, double TK, double PMPa)
         if (EoS == 17) {
             double start = 25.2;
             V0 = Volume_Duan92(start, xgas, T1, PMPa);
-            while (V0 < 10.0 || V0 >= 25.0) {
+            while (!(V0 >= 10.0 && V0 < 25.0)) {   // NaN too
                 start -= 0.2;
                 ++k;
                 if (k > 60) {
@@ -175,7 +227,7 @@ double Volume_Search(int EoS, int phase, double* xgas, double TK, double PMPa)
         } else if (EoS == 26) {
             double start = 17.0;
             V0 = Volume_Haar84(start, T1, PMPa);
-            while (V0 <= 0.0 || V0 > 30.0) {
+            while (!(V0 > 0.0 && V0 <= 30.0)) {
                 start += 0.5;
                 ++k;
                 if (k > 60) {
@@ -284,9 +336,15 @@ double Melting_Equilibrium(bool isochoric, int syst, double* zgas, double* molal
 
     if (isochoric) {
         Molefractions(phase);
-        P = Pressure_Search(EoSvapour, phase, moles, TK, Vcm);
+        P = Model_Pressure(EoSvapour, phase, moles, TK, Vcm);
         *PMPa = P;
     }
+    // No finite pressure, one above the bound of the pressure search, or an
+    // isochoric phase below the floor: the state lies far outside the model
+    // and has no equilibrium (the water volumes above the bound are not even
+    // found).
+    if (!(P <= Pressure_Bound)) return No_Value;
+    if (isochoric && !(P >= Isochoric_Pressure_Floor)) return No_Value;
 
     // Water activity from the osmotic coefficient: ln a = -phi * (moles of ions
     // per mole of water), referred to the mole fraction of water.
@@ -296,6 +354,12 @@ double Melting_Equilibrium(bool isochoric, int syst, double* zgas, double* molal
     const double xw = 1.0 / (1.0 + s);
     const double lambda = std::exp(-phi * s) / xw;
     H2O.Activity[aq] = lambda * H2O.Molefraction[aq];
+    // An electrolyte model without a value leaves no water activity: that is
+    // no equilibrium, not the zero of one.
+    if (std::isnan(H2O.Activity[aq])) {
+        H2O.Activity[aq] = 0.0;
+        return No_Value;
+    }
 
     // Liquid water: Gibbs energy at (T, 0.1 MPa), pressure integral, activity.
     Liquid_Water_Set(TK, parameter);
@@ -309,6 +373,7 @@ double Melting_Equilibrium(bool isochoric, int syst, double* zgas, double* molal
     Molefractions(phase);
     Molar_Volume[phase] = Volume_Fugacity(EoSclath, phase, moles, empty, TK, P);
     Density[phase] = Converted_Density(Molar_Volume[phase], moles, imoles);
+    if (Phase_Without_Value(phase)) return No_Value;
     Fuga[0] = H2O.Fugacity[phase];
     Fuga[1] = CO2.Fugacity[phase];
     Fuga[2] = CH4.Fugacity[phase];
@@ -359,19 +424,24 @@ bool Melting_Secant(Unknown_Function f, void* context, double x1, double min, do
     double x0 = 0.0, fx0 = 0.0;
     std::cout << std::endl << " iteration: ";
     int count = 0;
-    for (int i = 0; i <= 200; ++i) {
+    // An equilibrium function without a finite value (a state outside the
+    // model) ends the search at once: there is no slope to follow.
+    for (int i = 0; std::isfinite(fx1) && i <= 200; ++i) {
         ++count;
         std::cout << count << " " << std::flush;
         x0 = x1;
         fx0 = fx1;
         x1 = x2;
         fx1 = f(x1, context);
+        if (!std::isfinite(fx1)) break;
         if (fx1 == fx0) {
             if (fx1 != 0.0) break;
             x2 = (x1 + x0) / 2.0;
             continue;
         }
         x2 = x1 - fx1 * (x1 - x0) / (fx1 - fx0);
+        // A step that overflows into NaN: no point to go on from.
+        if (std::isnan(x2)) break;
         bool clamped_high = false;
         if (x2 <= min) x2 = (x1 + min) / 2.0;
         if (x2 > max) {
@@ -438,7 +508,7 @@ double Melting_Search(int methode, int syst, double* zgas, double MT, double* ra
     double x1 = 0.0, min = 0.0, max = 0.0;
     switch (methode) {
     case 0: x1 = TK; min = 230.0; max = 330.0; break;
-    case 1: x1 = PMPa; min = 0.0; max = 250.0; break;
+    case 1: x1 = PMPa; min = 0.0; max = Pressure_Bound; break;
     case 3: x1 = MT; min = 0.0; max = 7.0; break;
     default:
         // No unknown, start value or bounds belong to another method.

@@ -13,7 +13,8 @@
 void Molefractions(int phase);
 
 // Pressure (MPa) of a non-aqueous phase (slot 1 or 2) of composition ygas and
-// molar volume Vcm by equation of state EoS; 0 outside the domain.
+// molar volume Vcm by equation of state EoS; 0 outside the domain and where
+// the equation of state has no finite value.
 double Pressure_Search(int EoS, int phase, double* ygas, double TK, double Vcm);
 
 // Molar volume (cm3/mol) of the phase in slot `phase`: ice (3), empty clathrate
@@ -34,6 +35,9 @@ double VdP_H2O(int phase, double TK, double PMPa, double P0);
 // CaCl2, MgCl2; read as five entries). Isochoric: the molar volume Vcm of the
 // non-aqueous phase is fixed and its pressure, found from the equation of
 // state EoSvapour, is written back through PMPa; otherwise *PMPa is given.
+// NaN where there is no equilibrium to evaluate: a pressure that is not
+// finite or lies above 250 MPa (the bound of the pressure search, far outside
+// the model), or no water activity.
 double Melting_Equilibrium(bool isochoric, int syst, double* zgas, double* molal, double TK,
                            double* PMPa, double Vcm);
 
@@ -57,8 +61,10 @@ int Stable_Clathrate(double G_sI, double G_sII);
 
 // The secant iteration of the melting search on f within [min, max], started at x1 and
 // 1.01 x1: prints the running iteration count, returns true with the root in
-// *root; on failure prints the "No convergence!" block and returns false. The
-// last point and its value are left in *x_last, *f_last either way.
+// *root; on failure prints the "No convergence!" block and returns false. A
+// value of f that is not finite is such a failure at once (the block says so
+// in words). The last point and its value are left in *x_last, *f_last either
+// way.
 typedef double (*Unknown_Function)(double x, void* context);
 bool Melting_Secant(Unknown_Function f, void* context, double x1, double min, double max,
                     double* root, double* x_last, double* f_last);

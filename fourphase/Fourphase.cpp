@@ -75,6 +75,9 @@ Split Pure_Gas_Split(int gas, double* zgas, double Vh, double TK, double& P, dou
     Molar_Volume[2] = Vliq;
     Molar_Volume[1] = Vvap;
     Fvap = Vvap * (Vliq - Vh) / (Vh * (Vliq - Vvap));
+    // A molar volume near the largest double overflows both products: the
+    // same lever rule with the ratio taken first.
+    if (!std::isfinite(Fvap)) Fvap = (Vvap / Vh) * (Vliq - Vh) / (Vliq - Vvap);
     const int index = gas == 1 ? 1 : 4;   // CO2 or C2H6 in the composition vector
     Gas_Molefractions(index, 1, zgas[index]);
     Gas_Molefractions(index, 2, zgas[index]);

@@ -242,8 +242,14 @@ double RootSectant(SectantFunction func, double x1, double x2, double* array1, d
         fhigh = func(current, array1, array2, c1, c2);
 
         if (current == 0.0 || std::fabs(dx) > 1e300) return 0.0;
+        // A point that is no number has left the function's domain for good:
+        // every later step would be NaN as well. End as running out would.
+        if (!std::isfinite(current)) break;
         if (std::fabs(dx / current) < accuracy) return current;
         if (fhigh == 0.0) return current;
+        // Nor can a secant follow a residual that is not finite (an equation of
+        // state evaluated where it has no value): end at once, not after maxit.
+        if (!std::isfinite(fhigh)) break;
         // A secant step at the resolution of a double: the residual is rounding
         // noise here. With an accuracy requested below double resolution the
         // iteration may go on hopping between neighbouring doubles without ever

@@ -27,7 +27,9 @@ double RealChoiceAbove(int what, double bmin, double re1, double re2, double re3
 // factor follows from maxit (1 up to 1000, 0.5 up to 2000, 0.25 beyond).
 // Returns the root, or 0.0 on failure. When the relative accuracy asked for is
 // below double resolution and is never met, a point reached by a secant step of
-// at most 4 DBL_EPSILON (relative) is returned instead of a failure.
+// at most 4 DBL_EPSILON (relative) is returned instead of a failure. A residual
+// or iterate that is not finite ends the iteration at once, with the result
+// that running out of iterations would give.
 double RootSectant(SectantFunction func, double x1, double x2, double* array1, double* array2,
                    double c1, double c2, double accuracy, int maxit);
 

@@ -149,6 +149,9 @@ void Gas_Solubility(int methode, int phaseX, int phaseY, double TK, double PMPa,
         S += xw;
         for (int j = 0; j < 6; ++j) S += xion[j];
         F1 = 1.0 - S;
+        // Without a finite value (an equation of state outside its domain)
+        // there is nothing to iterate on: pure water, as without convergence.
+        if (!std::isfinite(F1)) break;
 
         if (F1 == F0) {
             if (F1 != 0.0) break;

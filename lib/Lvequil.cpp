@@ -1,8 +1,11 @@
 #include "Lvequil.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <iostream>
+#include <limits>
 #include <utility>
+#include <vector>
 
 #include "Console.h"
 #include "Numdef.h"
@@ -104,10 +107,104 @@ void Evaluate_Phases(PhaseFunction func, int EoS, int phaseX, int phaseY, Phases
     New_Kfactors(phaseX, phaseY);
 }
 
+const double No_Value = std::numeric_limits<double>::quiet_NaN();
+
+// The state of a search at its last evaluation where the equation of state
+// gave finite values for everything a report shows and the caller keeps: the
+// compositions of both phases, the molar volumes, fugacities and coefficients
+// of both slots, the K-factors and the search's own quantities (`extra`). An
+// evaluation without finite values is undone, so that a failed search reports
+// and keeps numbers. Values that were never finite (records left by an earlier
+// failure, before the first evaluation) are kept as 0, no value.
+class Last_Finite_State {
+public:
+    Last_Finite_State(Phases& s, int phaseX, int phaseY, const double* bulk_gas,
+                      const double* bulk_salt, std::initializer_list<double*> extra)
+        : s_(s), phaseX_(phaseX), phaseY_(phaseY), bulk_gas_(bulk_gas), bulk_salt_(bulk_salt),
+          extra_(extra)
+    {
+    }
+
+    // The start state, with the zero function there.
+    void Start(double fstart)
+    {
+        Save();
+        if (!Finite(fstart)) Restore();
+    }
+
+    // The zero function of an evaluation when everything is finite; otherwise
+    // the evaluation is undone and the result is NaN.
+    double Keep(double value)
+    {
+        if (Finite(value)) {
+            Save();
+            return value;
+        }
+        Restore();
+        return No_Value;
+    }
+
+private:
+    template <class Visit>
+    void Visit_State(Visit visit)
+    {
+        for (double* x : {s_.xgas, s_.ygas})
+            for (int i = 0; i < 10; ++i) visit(x[i]);
+        for (double* x : {s_.xsalt, s_.ysalt})
+            for (int j = 0; j < 5; ++j) visit(x[j]);
+        visit(s_.xsum);
+        visit(s_.ysum);
+        for (int phase : {phaseX_, phaseY_}) {
+            visit(Molar_Volume[phase]);
+            for (Gas* g : Gases) {
+                visit(g->Fugacity[phase]);
+                visit(g->Coefficient[phase]);
+            }
+            for (Salt* salt : Salts) {
+                visit(salt->Fugacity[phase]);
+                visit(salt->Coefficient[phase]);
+            }
+        }
+        for (double& K : Kgas) visit(K);
+        for (double& K : Ksalt) visit(K);
+        for (double* x : extra_) visit(*x);
+    }
+
+    bool Finite(double value)
+    {
+        bool finite = std::isfinite(value);
+        Visit_State([&finite](double& x) { finite = finite && std::isfinite(x); });
+        return finite;
+    }
+
+    void Save()
+    {
+        values_.clear();
+        Visit_State([this](double& x) { values_.push_back(std::isfinite(x) ? x : 0.0); });
+    }
+
+    void Restore()
+    {
+        std::size_t n = 0;
+        Visit_State([this, &n](double& x) { x = values_[n++]; });
+    }
+
+    Phases& s_;
+    const int phaseX_, phaseY_;
+    const double* const bulk_gas_;
+    const double* const bulk_salt_;
+    const std::vector<double*> extra_;
+    std::vector<double> values_;
+};
+
 // The damped secant iteration on the searched quantity (pressure or
 // temperature): half secant steps, a doubled or halved step where the zero
 // function did not change, and half the previous estimate where a step would
 // leave the positive numbers.
+//
+// A zero function without a finite value (NaN from a function that undid its
+// evaluation, see Last_Finite_State) stops the iteration at once as a failure:
+// the estimate and the zero function go back to the last finite evaluation.
 struct Secant {
     double result = 0.0, xlow = 0.0;   // current and previous estimate
     double fhigh = 0.0, flow = 0.0;    // zero function at both
@@ -115,6 +212,19 @@ struct Secant {
     long amount = 0;                   // passes, counted on over restarts
     double precision = 1e-12;          // bound on the relative step
     bool flat_zero_halves = false;     // a flat zero function: 0.5 result instead of 2 dx
+    bool failed = false;               // stopped where the zero function had no finite value
+    double good_result = 0.0, good_f = 0.0;   // last estimate with a finite zero function
+
+    // An estimate with its zero function typed or evaluated outside Run (a restart).
+    void Restart_At(double x, double fx)
+    {
+        result = x;
+        fhigh = fx;
+        if (std::isfinite(fx)) {
+            good_result = x;
+            good_f = fx;
+        }
+    }
 
     // The start pair: x1 (zero function not evaluated, -1 stands for it) and
     // x2 with fstart; the estimate nearer to a root goes first.
@@ -132,15 +242,31 @@ struct Secant {
         }
         dx = 0.5 * (result - xlow);
         amount = 0;
+        // The zero function of x1 is a stand-in: the start point evaluated is x2.
+        good_result = x2;
+        good_f = fstart;
         std::cout << std::endl << std::endl << "Iteration number:";
     }
 
+    // Stops as a failure at the last finite evaluation.
+    bool Fail()
+    {
+        failed = true;
+        result = good_result;
+        fhigh = good_f;
+        std::cout << std::flush;
+        return true;
+    }
+
     // Up to 10000 passes, each evaluating f at the new estimate; true on a stop
-    // (convergence, or divergence beyond 1e300), false when the passes run out.
+    // (convergence, divergence beyond 1e300, or a failure), false when the
+    // passes run out.
     template <class Zero_Function>
     bool Run(Zero_Function f)
     {
         const int maxit = 10000;
+        failed = false;
+        if (!std::isfinite(fhigh)) return Fail();
         for (int j = 1; j <= maxit; ++j) {
             amount += 1;
             std::cout << " " << amount;
@@ -159,6 +285,9 @@ struct Secant {
             result = result + dx;
             if (!(result > 0.0)) result = 0.5 * (result - dx);
             fhigh = f(result);
+            if (!std::isfinite(fhigh)) return Fail();
+            good_result = result;
+            good_f = fhigh;
             if (std::fabs(dx) > 1e300 || std::fabs(dx / result) < precision || fhigh == 0.0) {
                 std::cout << std::flush;
                 return true;
@@ -195,10 +324,30 @@ bool Equal_Volumes(double VX, double VY)
     return std::fabs(VX - VY) < 0.1;
 }
 
-// The end of both reports: sums of the fractions and the trivial solution.
-void Report_Checks(const Phases& s, int phaseX, int phaseY, const double* bulk_gas,
+// "Pressure = P MPa, 10 P bar"; a pressure typed so large that it has no
+// value in bar is given in MPa alone.
+void Print_Pressure(double P)
+{
+    std::cout << std::endl << "Pressure = " << P << " MPa";
+    if (std::isfinite(10.0 * P)) std::cout << ", " << (10.0 * P) << " bar";
+}
+
+// "Zero function = f", in words where a search failed before any finite value.
+void Print_Zero_Function(double f)
+{
+    if (std::isfinite(f))
+        std::cout << std::endl << "Zero function = " << f;
+    else
+        std::cout << std::endl << "Zero function: no finite value";
+}
+
+// The end of both reports: a failed evaluation, sums of the fractions and the
+// trivial solution.
+void Report_Checks(const Secant& it, const Phases& s, int phaseX, int phaseY, const double* bulk_gas,
                    const char* no_sum)
 {
+    if (it.failed)
+        std::cout << std::endl << "No solution: the equation of state has no finite value; the last finite state is shown";
     if (std::fabs(s.xsum - 1.0) > 1e-6 || std::fabs(s.ysum - 1.0) > 1e-6)
         std::cout << std::endl << no_sum;
     if (Equal_Compositions(s.xgas, s.ygas, bulk_gas))
@@ -321,7 +470,7 @@ double K_Raoult(int Fgas, double TK, double* w)
     if (P > 0.0)
         for (int i = 0; i < 10; ++i) {
             Kgas[i] = Ps[i] / P;
-            if (!(Kgas[i] > 0.0)) Kgas[i] = 1.0;
+            if (!(Kgas[i] > 0.0 && std::isfinite(Kgas[i]))) Kgas[i] = 1.0;
         }
     return P;
 }
@@ -334,7 +483,7 @@ void K_Wilson(double TK, double PMPa)
     for (int i = 0; i < 10; ++i) {
         const Gas& g = *Gases[i];
         Kgas[i] = std::exp(std::log(g.Pcrit / PMPa) + 5.373 * (1.0 + g.Acentric) * (1.0 - g.Tcrit / TK));
-        if (!(Kgas[i] > 0.0)) Kgas[i] = 1.0;
+        if (!(Kgas[i] > 0.0 && std::isfinite(Kgas[i]))) Kgas[i] = 1.0;
     }
 }
 
@@ -406,15 +555,23 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
     const double x2 = methode == 1 ? Pfirst : Tfirst;
 
     // The searched quantity into the state; both phases, K-factors and
-    // compositions there; the zero function.
+    // compositions there; the zero function. Where the equation of state has
+    // no finite value the evaluation is undone: NaN.
+    if (methode == 1) Ph = x2;   // the state the start compositions belong to
+    Last_Finite_State last(s, phaseX, phaseY, bulk_gas, bulk_salt, {&Th, &Ph});
+    last.Start(fstart);
     auto zero = [&](double estimate) {
         if (methode == 1)
             Ph = estimate;
         else
             Th = estimate;
-        Evaluate_Phases(func, EoS, phaseX, phaseY, s, Th, Ph);
-        Composition_Update(s, Fgas, bulk_gas, bulk_salt);
-        return s.xsum - s.ysum;
+        double value = No_Value;
+        if (std::isfinite(estimate)) {
+            Evaluate_Phases(func, EoS, phaseX, phaseY, s, Th, Ph);
+            Composition_Update(s, Fgas, bulk_gas, bulk_salt);
+            value = s.xsum - s.ysum;
+        }
+        return last.Keep(value);
     };
 
     // Raoult's K-factors satisfy the zero function by construction at the start
@@ -431,13 +588,13 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
         std::cout << std::endl << Stars;
         std::cout << std::endl << "Result of Liquid-Vapour Equilibria Calculations";
         std::cout << std::endl << std::endl << "Temperature = " << Th << " K, " << (Th - 273.15) << " \xB0" "C";
-        std::cout << std::endl << "Pressure = " << Ph << " MPa, " << (10.0 * Ph) << " bar";
-        std::cout << std::endl << "Zero function = " << it.fhigh;
+        Print_Pressure(Ph);
+        Print_Zero_Function(it.fhigh);
         std::cout << std::endl << "Number of iterations : " << it.amount;
         Phase_Report("Phase 1", phaseX, s.xgas, s.xsalt, bulk_gas, bulk_salt, Gas_Labels);
         Phase_Report("Phase 2", phaseY, s.ygas, s.ysalt, bulk_gas, bulk_salt, Gas_Labels);
         std::cout << std::endl;
-        Report_Checks(s, phaseX, phaseY, bulk_gas, "No solution: summation of a.s.fractions is not equal to 1");
+        Report_Checks(it, s, phaseX, phaseY, bulk_gas, "No solution: summation of a.s.fractions is not equal to 1");
     };
 
     // The incipient phase's composition and a new estimate typed by the user.
@@ -451,8 +608,8 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
         else
             Ask_Composition(s.ygas, s.ysalt, bulk_gas, bulk_salt);
         std::cout << std::endl;
-        it.result = methode == 1 ? Ask_Start_Pressure() : Ask_Start_Temperature();
-        it.fhigh = zero(it.result);
+        const double estimate = methode == 1 ? Ask_Start_Pressure() : Ask_Start_Temperature();
+        it.Restart_At(estimate, zero(estimate));
     };
 
     Search_With_Restarts(it, zero, report, restart);
@@ -486,19 +643,27 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
     // Both phases at the estimated pressure; the split follows from the bulk
     // molar volume by the lever rule, as a volume fraction Fvol and as an
     // amount fraction, which gives the next compositions.
+    // Where the equation of state has no finite value the evaluation is
+    // undone: NaN.
+    Last_Finite_State last(s, phaseX, phaseY, bulk_gas, bulk_salt, {&Fvol});
+    last.Start(fstart);
     auto zero = [&](double P) {
-        Evaluate_Phases(func, EoS, phaseX, phaseY, s, Tlv, P);
-        const double VX = Molar_Volume[phaseX];
-        const double VY = Molar_Volume[phaseY];
-        double frac_new = 0.5;
-        if (Vbulk > 0.0 && VX != VY) {
-            Fvol = (VX - Vbulk) * VY / ((VX - VY) * Vbulk);
-            frac_new = Fvol * VX / ((VX - VY) * Fvol + VY);
+        double value = No_Value;
+        if (std::isfinite(P)) {
+            Evaluate_Phases(func, EoS, phaseX, phaseY, s, Tlv, P);
+            const double VX = Molar_Volume[phaseX];
+            const double VY = Molar_Volume[phaseY];
+            double frac_new = 0.5;
+            if (Vbulk > 0.0 && VX != VY) {
+                Fvol = (VX - Vbulk) * VY / ((VX - VY) * Vbulk);
+                frac_new = Fvol * VX / ((VX - VY) * Fvol + VY);
+            }
+            if (frac_new >= 2.0) frac_new = (1.0 + frac) / 2.0;
+            if (frac_new <= -1.0) frac_new = frac / 2.0;
+            Composition_Update(s, frac_new, bulk_gas, bulk_salt, true);
+            value = s.xsum - s.ysum;
         }
-        if (frac_new >= 2.0) frac_new = (1.0 + frac) / 2.0;
-        if (frac_new <= -1.0) frac_new = frac / 2.0;
-        Composition_Update(s, frac_new, bulk_gas, bulk_salt, true);
-        return s.xsum - s.ysum;
+        return last.Keep(value);
     };
 
     Secant it;
@@ -510,9 +675,9 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
         std::cout << std::endl << Stars;
         std::cout << std::endl << "Result of Liquid-Vapour Equilibria Calculations";
         std::cout << std::endl << std::endl << "Temperature = " << Tlv << " K, " << (Tlv - 273.15) << "\xB0" "C";
-        std::cout << std::endl << "Pressure = " << it.result << " MPa, " << (10.0 * it.result) << " bar";
+        Print_Pressure(it.result);
         std::cout << std::endl << "Volume fraction vapour = " << Fvol;
-        std::cout << std::endl << "Zero function = " << it.fhigh;
+        Print_Zero_Function(it.fhigh);
         std::cout << std::endl << "Number of iterations : " << it.amount;
         Phase_Report("Phase 1", phaseX, s.xgas, s.xsalt, bulk_gas, bulk_salt, Flash_Gas_Labels);
         Phase_Report("Phase 2", phaseY, s.ygas, s.ysalt, bulk_gas, bulk_salt, Flash_Gas_Labels);
@@ -521,7 +686,7 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
             std::cout << std::endl << "No solution: volume fraction is not a value between 0 and 1";
         else if (Molar_Volume[phaseX] > Vbulk)
             std::cout << std::endl << "Warning: reversed solution, volume fraction vapour = " << 1.0 - Fvol;
-        Report_Checks(s, phaseX, phaseY, bulk_gas, "No solution: summation of a.s. fractions is not equal to 1");
+        Report_Checks(it, s, phaseX, phaseY, bulk_gas, "No solution: summation of a.s. fractions is not equal to 1");
     };
 
     // The liquid's composition, the vapour fraction and a pressure typed by
@@ -540,10 +705,10 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
         for (int i = 0; i < 10; ++i) s.ygas[i] = (bulk_gas[i] - (1.0 - frac) * s.xgas[i]) / frac;
         for (int j = 0; j < 5; ++j) s.ysalt[j] = (bulk_salt[j] - (1.0 - frac) * s.xsalt[j]) / frac;
         std::cout << std::endl;
-        it.result = Ask_Start_Pressure();
-        Evaluate_Phases(func, EoS, phaseX, phaseY, s, Tlv, it.result);
+        const double P = Ask_Start_Pressure();
+        Evaluate_Phases(func, EoS, phaseX, phaseY, s, Tlv, P);
         Composition_Update(s, frac, bulk_gas, bulk_salt);
-        it.fhigh = s.xsum - s.ysum;
+        it.Restart_At(P, last.Keep(s.xsum - s.ysum));
     };
 
     Search_With_Restarts(it, zero, report, restart);

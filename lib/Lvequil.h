@@ -20,7 +20,8 @@ extern double Kgas[10];
 extern double Ksalt[5];
 
 // Raoult's-law K-factors; returns the bubble pressure (Fgas = 0, w the liquid)
-// or the dew pressure (Fgas != 0, w the vapour), MPa; 0 when TK <= 0.
+// or the dew pressure (Fgas != 0, w the vapour), MPa; 0 when TK <= 0. Here and
+// in Wilson's correlation a K-factor that is not positive and finite is 1.
 double K_Raoult(int Fgas, double TK, double* w);
 
 // Wilson's K-factor correlation at TK (K), PMPa (MPa).
@@ -37,6 +38,8 @@ double Phase_Density(double* comp1, double* comp2, double Vcm);
 // given) of a non-aqueous fluid: dew point for mode 1 (bulk fluid = second
 // phase), bubble point otherwise. Prints its notice, iteration count and
 // report, and offers the user a restart from a start point of their own.
+// Where the equation of state has no finite value the search stops at once:
+// the report shows the last finite state and says that the search failed.
 void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int phaseY,
                      double* bulk_gas, double* bulk_salt, double* Thomo, double* Phomo,
                      int mode);
@@ -46,7 +49,7 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
 // result, MPa) and the volume fraction of the second phase (in: start value
 // as an amount fraction, out: volume fraction). Leaves both phases in slots
 // phaseX (liquid) and phaseY (vapour). Prints its notice, iteration count and
-// report, and offers the user a restart.
+// report, and offers the user a restart. Fails like BubbleDew_Point.
 void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, double* bulk_gas,
                         double* bulk_salt, double Vbulk, double Tlv, double* Plv, double* Fvap);
 

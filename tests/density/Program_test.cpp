@@ -576,13 +576,15 @@ TEST(DensityProgram, RefusalsWarningsAndFailures)
         {"5 1 1 0 0 0 1 50 2 100 0 0 0 n a@b f y n",
          {"Results will be available in file : \tERROR: the file name may not contain control characters\n"},
          "f", ""},
-        {"-8.62 6 0.4907 0 0 0.5093 2 0.893533 2 4 9.2782 0 47.4855 43.2363 y 16.497 f y n",
-         {"\nWARNING: the melting pressure 294.848 MPa is above 200 MPa, the limit of the model",
-          "\nWARNING: the density of the whole inclusion 4.07364 g/cc is above 2 g/cc"},
-         "f", "\nPm (MPa)\t294.8"},
+        {"-5 1 1 0 0 0 1 36 2 100 0 0 0 y 30 f y n",
+         {"\nWARNING: the salt molality 6.80331 mol/kg is above 6 mol/kg, the range of the electrolyte "
+          "parameters"},
+         "f", "\nNaCl\t\t28.4"},
+        // An isochoric phase whose pressure would be negative has no
+        // equilibrium: the search fails (it used to give Pm -44.1 MPa).
         {"0 5 1 0 0 0 1 170.722 2 0 25.6154 21.4653 52.9193 y 13.7754 f y n",
-         {"\nNo solution: the melting pressure is not positive\nResults are now available"}, "f",
-         "\n" + FILE_RULE + "\nNo solution: the melting pressure is not positive\nCLATHRATE PHASE"},
+         {"\nNo solution: the salinity search did not converge\nResults are now available"}, "f",
+         "\n" + FILE_RULE + "\nNo solution: the salinity search did not converge\nCLATHRATE PHASE"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answers);

@@ -336,6 +336,15 @@ double NotANumber(double x, double* a1, double* a2, double, double) {
     Record(x, a1, a2);
     return std::numeric_limits<double>::quiet_NaN();
 }
+double Infinite(double x, double* a1, double* a2, double, double) {
+    Record(x, a1, a2);
+    return std::numeric_limits<double>::infinity();
+}
+// x - 10 up to 2, no value above: the first secant step lands at 10.
+double NaNAbove2(double x, double* a1, double* a2, double, double) {
+    Record(x, a1, a2);
+    return x <= 2.0 ? x - 10.0 : std::numeric_limits<double>::quiet_NaN();
+}
 double Constant(double x, double* a1, double* a2, double, double) {
     Record(x, a1, a2);
     return 1.0;
@@ -427,8 +436,10 @@ TEST(RootSectant, FailuresReturnZero) {
     const double tiny = std::numeric_limits<double>::denorm_min();
     const Case cases[] = {
         {"no root", NoRealRoot, 1.0, 2.0, 50, 52},
-        {"NaN residual, damped", NotANumber, 1.0, 2.0, 3000, 3002},
-        {"NaN residual", NotANumber, 1.0, 2.0, 1000, 1002},
+        // A residual that is not finite ends the iteration at the first step.
+        {"NaN residual", NotANumber, 1.0, 2.0, 3000, 3},
+        {"infinite residual", Infinite, 1.0, 2.0, 3000, 3},
+        {"NaN beyond the domain", NaNAbove2, 1.0, 1.5, 3000, 3},
         {"step above 1e300", NearlyFlat, 1.0, 1e290, 1000, 3},
         {"iterate on 0", LogRoot, tiny, 2.0 * tiny, 1000, 3},
     };

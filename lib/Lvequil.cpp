@@ -11,6 +11,7 @@
 #include "Numdef.h"
 #include "Reid.h"
 #include "Saturati.h"
+#include "Stability.h"
 
 double Kgas[10] = {1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0};
 double Ksalt[5] = {1.0, 1.0, 1.0, 1.0, 1.0};
@@ -213,6 +214,7 @@ struct Secant {
     double precision = 1e-12;          // bound on the relative step
     bool flat_zero_halves = false;     // a flat zero function: 0.5 result instead of 2 dx
     bool failed = false;               // stopped where the zero function had no finite value
+    bool diverged = false;             // stopped by a step beyond 1e300
     double good_result = 0.0, good_f = 0.0;   // last estimate with a finite zero function
 
     // An estimate with its zero function typed or evaluated outside Run (a restart).
@@ -266,6 +268,7 @@ struct Secant {
     {
         const int maxit = 10000;
         failed = false;
+        diverged = false;
         if (!std::isfinite(fhigh)) return Fail();
         for (int j = 1; j <= maxit; ++j) {
             amount += 1;
@@ -289,6 +292,7 @@ struct Secant {
             good_result = result;
             good_f = fhigh;
             if (std::fabs(dx) > 1e300 || std::fabs(dx / result) < precision || fhigh == 0.0) {
+                diverged = std::fabs(dx) > 1e300;
                 std::cout << std::flush;
                 return true;
             }
@@ -342,18 +346,27 @@ void Print_Zero_Function(double f)
 }
 
 // The end of both reports: a failed evaluation, sums of the fractions and the
-// trivial solution.
-void Report_Checks(const Secant& it, const Phases& s, int phaseX, int phaseY, const double* bulk_gas,
+// trivial solution. True when the result is no solution or may be the trivial
+// one.
+bool Report_Checks(const Secant& it, const Phases& s, int phaseX, int phaseY, const double* bulk_gas,
                    const char* no_sum)
 {
+    bool doubtful = it.failed;
     if (it.failed)
         std::cout << std::endl << "No solution: the equation of state has no finite value; the last finite state is shown";
-    if (std::fabs(s.xsum - 1.0) > 1e-6 || std::fabs(s.ysum - 1.0) > 1e-6)
+    if (std::fabs(s.xsum - 1.0) > 1e-6 || std::fabs(s.ysum - 1.0) > 1e-6) {
         std::cout << std::endl << no_sum;
-    if (Equal_Compositions(s.xgas, s.ygas, bulk_gas))
+        doubtful = true;
+    }
+    if (Equal_Compositions(s.xgas, s.ygas, bulk_gas)) {
         std::cout << std::endl << "Warning: phases have nearly equal compositions, possible trivial solution";
-    if (Equal_Volumes(Molar_Volume[phaseX], Molar_Volume[phaseY]))
+        doubtful = true;
+    }
+    if (Equal_Volumes(Molar_Volume[phaseX], Molar_Volume[phaseY])) {
         std::cout << std::endl << "Warning: phases have nearly equal densities, possible trivial solution";
+        doubtful = true;
+    }
+    return doubtful;
 }
 
 // "Do you want to change the numerical approximation?": true on 'y'.
@@ -420,14 +433,15 @@ void Ask_Precision(Secant& it)
 
 // Search, report, and the user's restarts until the answer is 'n'. Running out
 // of passes is reported like a stop, so that the user sees the failure and can
-// change the start point.
+// change the start point; the report is told whether the search stopped.
 template <class Zero_Function, class Report_Function, class Restart_Function>
 void Search_With_Restarts(Secant& it, Zero_Function f, Report_Function report,
                           Restart_Function restart)
 {
     for (;;) {
-        if (!it.Run(f)) std::cout << std::endl << "No convergence after 10000 iterations";
-        report();
+        const bool stopped = it.Run(f);
+        if (!stopped) std::cout << std::endl << "No convergence after 10000 iterations";
+        report(stopped);
         if (!Wants_Restart()) return;
         restart();
         Ask_Precision(it);
@@ -583,7 +597,12 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
     Secant it;
     it.Start(x1, x2, fstart);
 
-    auto report = [&]() {
+    // Where the search ends without a boundary (no convergence, divergence, no
+    // solution or the trivial solution), the stability analysis of the bulk
+    // fluid looks for it; a boundary it finds stands for the search's result.
+    Stability_Result analysis{Stability_None_At_Temperature, 0.0};
+    bool analysed = false;
+    auto report = [&](bool stopped) {
         std::cout.precision(6);
         std::cout << std::endl << Stars;
         std::cout << std::endl << "Result of Liquid-Vapour Equilibria Calculations";
@@ -594,7 +613,15 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
         Phase_Report("Phase 1", phaseX, s.xgas, s.xsalt, bulk_gas, bulk_salt, Gas_Labels);
         Phase_Report("Phase 2", phaseY, s.ygas, s.ysalt, bulk_gas, bulk_salt, Gas_Labels);
         std::cout << std::endl;
-        Report_Checks(it, s, phaseX, phaseY, bulk_gas, "No solution: summation of a.s.fractions is not equal to 1");
+        const bool doubtful = Report_Checks(it, s, phaseX, phaseY, bulk_gas,
+                                            "No solution: summation of a.s.fractions is not equal to 1");
+        analysed = false;
+        if (doubtful || !stopped || it.diverged) {
+            analysis = Stability_Analysis(func, EoS, phaseX, phaseY, bulk_gas, bulk_salt, methode, Th, Ph,
+                                          mode, it.precision);
+            Stability_Report(analysis);
+            analysed = Stability_Boundary(analysis);
+        }
     };
 
     // The incipient phase's composition and a new estimate typed by the user.
@@ -614,11 +641,13 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
 
     Search_With_Restarts(it, zero, report, restart);
 
-    Store_Phases(s, phaseX, phaseY);
+    // The analysis has stored the phases at its boundary.
+    if (!analysed) Store_Phases(s, phaseX, phaseY);
+    const double result = analysed ? analysis.value : it.result;
     if (methode == 1)
-        *Phomo = it.result;
+        *Phomo = result;
     else
-        *Thomo = it.result;
+        *Thomo = result;
 }
 
 void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, double* bulk_gas,
@@ -670,7 +699,12 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
     it.flat_zero_halves = true;
     it.Start(0.1, Pfirst, fstart);
 
-    auto report = [&]() {
+    // Where the flash ends without a split (no convergence, divergence, no
+    // solution or the trivial solution), the stability analysis looks for
+    // the split; one it finds stands for the flash's result.
+    Stability_Split split{false, false, 0.0, 0.0};
+    bool analysed = false;
+    auto report = [&](bool stopped) {
         std::cout.precision(6);
         std::cout << std::endl << Stars;
         std::cout << std::endl << "Result of Liquid-Vapour Equilibria Calculations";
@@ -682,11 +716,19 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
         Phase_Report("Phase 1", phaseX, s.xgas, s.xsalt, bulk_gas, bulk_salt, Flash_Gas_Labels);
         Phase_Report("Phase 2", phaseY, s.ygas, s.ysalt, bulk_gas, bulk_salt, Flash_Gas_Labels);
         std::cout << std::endl;
-        if (Fvol <= 0.0 || Fvol >= 1.0)
+        const bool outside = Fvol <= 0.0 || Fvol >= 1.0;
+        if (outside)
             std::cout << std::endl << "No solution: volume fraction is not a value between 0 and 1";
         else if (Molar_Volume[phaseX] > Vbulk)
             std::cout << std::endl << "Warning: reversed solution, volume fraction vapour = " << 1.0 - Fvol;
-        Report_Checks(it, s, phaseX, phaseY, bulk_gas, "No solution: summation of a.s. fractions is not equal to 1");
+        const bool doubtful = Report_Checks(it, s, phaseX, phaseY, bulk_gas,
+                                            "No solution: summation of a.s. fractions is not equal to 1");
+        analysed = false;
+        if (doubtful || outside || !stopped || it.diverged) {
+            split = Stability_Flash(func, EoS, phaseX, phaseY, bulk_gas, bulk_salt, Vbulk, Tlv);
+            Stability_Report(split);
+            analysed = split.found;
+        }
     };
 
     // The liquid's composition, the vapour fraction and a pressure typed by
@@ -713,7 +755,8 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
 
     Search_With_Restarts(it, zero, report, restart);
 
-    Store_Phases(s, phaseX, phaseY);
-    *Fvap = Fvol;
-    *Plv = it.result;
+    // The analysis has stored the phases of its split.
+    if (!analysed) Store_Phases(s, phaseX, phaseY);
+    *Fvap = analysed ? split.Fvol : Fvol;
+    *Plv = analysed ? split.P : it.result;
 }

@@ -21,6 +21,7 @@
 // search's trivial solution, and the incipient phase comes with it.
 #include "Stability.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 
@@ -653,4 +654,191 @@ void Stability_Report(const Stability_Result& result)
         std::cout << "no dew point at this pressure; the two-phase region lies between two bubble points";
         break;
     }
+}
+
+bool Stability_Boundary(const Stability_Result& result)
+{
+    switch (result.outcome) {
+    case Stability_Bubble_Pressure:
+    case Stability_Dew_Pressure:
+    case Stability_Bubble_Temperature:
+    case Stability_Dew_Temperature: return true;
+    default: return false;
+    }
+}
+
+namespace {
+
+// A two-phase state at (TK, P): liquid x, vapour y, vapour amount fraction
+// beta, molar volumes; the K-factors carried from one pressure to the next.
+struct Flash_State {
+    double K[10];
+    double x[10], y[10];
+    double beta, VX, VY;
+};
+
+// Rachford-Rice: the vapour amount fraction beta in (0, 1) with
+// sum z (K - 1) / (1 + beta (K - 1)) = 0, by bisection; false without a root
+// inside (all K on one side of 1).
+bool Rachford_Rice(const double* z, const double* K, double& beta)
+{
+    auto g = [&](double b) {
+        double sum = 0.0;
+        for (int i = 0; i < 10; i++)
+            if (z[i] > 0.0) sum += z[i] * (K[i] - 1.0) / (1.0 + b * (K[i] - 1.0));
+        return sum;
+    };
+    if (!(g(0.0) > 0.0 && g(1.0) < 0.0)) return false;
+    double a = 0.0, b = 1.0;
+    for (int k = 0; k < 200 && b - a > 1e-15; k++) {
+        const double m = 0.5 * (a + b);
+        (g(m) > 0.0 ? a : b) = m;
+    }
+    beta = 0.5 * (a + b);
+    return true;
+}
+
+// Two-phase flash at (TK, P) by successive substitution on ln K from the
+// fugacity coefficients of the liquid (slot phaseX) and vapour (slot phaseY);
+// false when it does not converge or falls onto one phase.
+bool Flash_At(PhaseFunction func, int EoS, int phaseX, int phaseY, double* z, double TK, double P,
+              Flash_State& f)
+{
+    double salt[5] = {0, 0, 0, 0, 0};
+    for (int it = 0; it < 500; it++) {
+        if (!Rachford_Rice(z, f.K, f.beta)) return false;
+        for (int i = 0; i < 10; i++) {
+            f.x[i] = z[i] > 0.0 ? z[i] / (1.0 + f.beta * (f.K[i] - 1.0)) : 0.0;
+            f.y[i] = f.K[i] * f.x[i];
+        }
+        f.VX = func(EoS, phaseX, f.x, salt, TK, P);
+        f.VY = func(EoS, phaseY, f.y, salt, TK, P);
+        if (!(f.VX > 0.0 && f.VY > 0.0)) return false;
+        double change = 0.0;
+        bool trivial = true;
+        for (int i = 0; i < 10; i++) {
+            if (!(z[i] > 0.0)) continue;
+            const double phiX = Gas_Record(i)->Coefficient[phaseX], phiY = Gas_Record(i)->Coefficient[phaseY];
+            if (!(phiX > 0.0 && phiY > 0.0)) return false;
+            const double K = phiX / phiY;
+            change = std::max(change, std::fabs(std::log(K / f.K[i])));
+            if (std::fabs(std::log(K)) > 1e-4) trivial = false;
+            f.K[i] = K;
+        }
+        if (trivial) return false;
+        if (change < 1e-11) return Rachford_Rice(z, f.K, f.beta) && std::fabs(f.VX - f.VY) > 0.1;
+    }
+    return false;
+}
+
+double Mixture_Volume(const Flash_State& f)
+{
+    return (1.0 - f.beta) * f.VX + f.beta * f.VY;
+}
+
+}  // namespace
+
+Stability_Split Stability_Flash(PhaseFunction func, int EoS, int phaseX, int phaseY, double* bulk_gas,
+                                double* bulk_salt, double Vbulk, double TK)
+{
+    Stability_Split out{false, false, 0.0, 0.0};
+    double z[10];
+    double sum = 0.0;
+    for (int i = 0; i < 10; i++) sum += bulk_gas[i] > 0.0 ? bulk_gas[i] : 0.0;
+    if (!(sum > 0.0 && Vbulk > 0.0 && TK > 0.0)) return out;
+    for (int i = 0; i < 10; i++) z[i] = bulk_gas[i] > 0.0 ? bulk_gas[i] / sum : 0.0;
+
+    // The unstable pressure range: the first run of unstable points on the
+    // scan, its ends refined by bisection on the sign of the tangent-plane
+    // distance.
+    auto unstable = [&](double P) { return Stability_Test(func, EoS, phaseX, phaseY, z, TK, P) < 0.0; };
+    const double ratio = std::pow(Stability_Pmax / Stability_Pmin, 1.0 / Pressure_Steps);
+    double Plo = 0.0, Phi = 0.0, previous = 0.0;
+    for (int k = 0; k <= Pressure_Steps; k++) {
+        const double P = Stability_Pmin * std::pow(ratio, k);
+        if (unstable(P)) {
+            if (Plo == 0.0) Plo = k == 0 ? P : previous;
+            Phi = P;
+        } else if (Plo != 0.0) {
+            Phi = P;
+            break;
+        }
+        previous = P;
+    }
+    if (Plo == 0.0) return out;
+    out.two_phase = true;
+    // Pressures just inside the range at both ends.
+    for (int end = 0; end < 2; end++) {
+        double a = end == 0 ? Plo : Phi;                                // stable side
+        double b = end == 0 ? Plo * ratio : Phi / ratio;                // unstable side
+        if (unstable(a)) continue;
+        for (int k = 0; k < 60 && std::fabs(b - a) > 1e-9 * b; k++) {
+            const double m = 0.5 * (a + b);
+            (unstable(m) ? b : a) = m;
+        }
+        (end == 0 ? Plo : Phi) = b;
+    }
+
+    // The flash from the middle of the range outwards; the mixture volume
+    // falls with the pressure, from the vapour-like end to the liquid-like one.
+    Flash_State f;
+    K_Wilson(TK, std::sqrt(Plo * Phi));
+    for (int i = 0; i < 10; i++) f.K[i] = Kgas[i];
+    double a = Plo, b = Phi;
+    Flash_State fa = f, fb = f;
+    bool ok_a = Flash_At(func, EoS, phaseX, phaseY, z, TK, std::sqrt(Plo * Phi), f);
+    if (!ok_a) return out;
+    fa = fb = f;
+    ok_a = Flash_At(func, EoS, phaseX, phaseY, z, TK, a, fa);
+    const bool ok_b = Flash_At(func, EoS, phaseX, phaseY, z, TK, b, fb);
+    // Where a flash at an end fails, the fluid there is one phase: its volume
+    // bounds the split all the same.
+    const double Va = ok_a ? Mixture_Volume(fa) : 1e300;
+    const double Vb = ok_b ? Mixture_Volume(fb) : 0.0;
+    if (!(Vbulk < Va && Vbulk > Vb)) return out;
+    double Pm = std::sqrt(a * b);
+    for (int k = 0; k < 100 && (b - a) > 1e-12 * b; k++) {
+        Pm = 0.5 * (a + b);
+        Flash_State fm = f;
+        if (!Flash_At(func, EoS, phaseX, phaseY, z, TK, Pm, fm)) {
+            // Outside the converging range: step towards the middle.
+            if (Pm < std::sqrt(Plo * Phi)) a = Pm; else b = Pm;
+            continue;
+        }
+        f = fm;
+        (Mixture_Volume(f) > Vbulk ? a : b) = Pm;
+    }
+    if (!Flash_At(func, EoS, phaseX, phaseY, z, TK, Pm, f)) return out;
+
+    // Both phases as the flash stores them.
+    for (int i = 0; i < 10; i++) {
+        Gas_Molefractions(i, phaseX, f.x[i]);
+        Gas_Molefractions(i, phaseY, f.y[i]);
+    }
+    for (int j = 0; j < 5; j++) {
+        Salt_Molefractions(j, phaseX, bulk_salt[j]);
+        Salt_Molefractions(j, phaseY, bulk_salt[j]);
+    }
+    double salt[5] = {0, 0, 0, 0, 0};
+    Molar_Volume[phaseX] = f.VX;
+    Molar_Volume[phaseY] = f.VY;
+    Density[phaseX] = Phase_Density(f.x, salt, f.VX);
+    Density[phaseY] = Phase_Density(f.y, salt, f.VY);
+    New_Kfactors(phaseX, phaseY);
+    out.found = true;
+    out.P = Pm;
+    out.Fvol = f.beta * f.VY / Mixture_Volume(f);
+    return out;
+}
+
+void Stability_Report(const Stability_Split& split)
+{
+    std::cout.precision(6);
+    std::cout << std::endl << "Stability analysis: ";
+    if (split.found)
+        std::cout << "liquid-vapour split at " << split.P << " MPa, volume fraction vapour " << split.Fvol;
+    else if (split.two_phase)
+        std::cout << "no split of a fluid of this molar volume at this temperature";
+    else
+        std::cout << "no two-phase region at this temperature";
 }

@@ -69,8 +69,33 @@ Stability_Result Stability_Analysis(PhaseFunction func, int EoS, int phaseX, int
                                     double TK, double PMPa, int mode,
                                     double precision = 1e-12);
 
+// True for the outcomes that found a boundary (bubble or dew point).
+bool Stability_Boundary(const Stability_Result& result);
+
 // Prints the outcome on a new line, e.g. "Stability analysis: bubble point at
 // 6.72803 MPa" (6 significant digits).
 void Stability_Report(const Stability_Result& result);
+
+// The liquid-vapour split of a bulk fluid of molar volume Vbulk (cm3/mol) at
+// TK, where the flash ends on the trivial solution or without a split: the
+// pressure range in which the fluid is unstable (tangent-plane test on the
+// pressure scan, its ends refined), and in it the pressure whose two-phase
+// state has the bulk molar volume, found by bisection on the pressure with a
+// two-phase flash (Rachford-Rice with K-factors from the fugacity
+// coefficients, by successive substitution) at each pressure. When found,
+// both phases are stored as the flash stores them (liquid in phaseX, vapour in
+// phaseY) and `found` is set, with the pressure (MPa) and the volume fraction
+// of vapour.
+struct Stability_Split {
+    bool found;
+    bool two_phase;   // an unstable pressure range exists at TK
+    double P, Fvol;
+};
+Stability_Split Stability_Flash(PhaseFunction func, int EoS, int phaseX, int phaseY, double* bulk_gas,
+                                double* bulk_salt, double Vbulk, double TK);
+
+// Prints the split on a new line: "Stability analysis: liquid-vapour split at
+// P MPa, volume fraction vapour F", or why there is none.
+void Stability_Report(const Stability_Split& split);
 
 #endif

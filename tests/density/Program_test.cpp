@@ -599,4 +599,28 @@ TEST(DensityProgram, RefusalsWarningsAndFailures)
     }
 }
 
+// CO2-CH4-N2 80/15/5 at -10 C by Redlich & Kwong: the bubble-point search
+// ends on the trivial solution at 8.90 MPa, and the stability analysis finds
+// the bubble point at 6.728 MPa; the dew point (4.082 MPa) the search finds
+// itself. Everything after uses the boundary.
+TEST(DensityProgram, HomogenisationByStabilityAnalysis)
+{
+    const struct {
+        const char* mode;
+        const char* line;   // the analysis's line, or none
+        double Ph;
+    } cases[] = {{"2", "\nStability analysis: bubble point at 6.72765 MPa\n", 6.727653},
+                 {"1", "", 4.082437}};
+    for (const auto& c : cases) {
+        Script s = Make("5", "1", "0.8 0.15 0.05 0", "3", "-10", c.mode, "1", "100 0 0 0", "n", "n");
+        const Density_Run run = Run_Density(s.Text());
+        EXPECT_EQ(Count(run.transcript, "Stability analysis"), *c.line ? 1 : 0);
+        if (*c.line) {
+            EXPECT_NE(run.transcript.find(c.line), std::string::npos);
+        }
+        const Results r = Parse(run.contents.at(s.file));
+        EXPECT_NEAR(r.Get("NON-AQUEOUS", "Ph (MPa)"), c.Ph, 5e-7);
+    }
+}
+
 }  // namespace

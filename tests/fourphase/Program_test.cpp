@@ -100,8 +100,13 @@ TEST(FourphaseProgram, PathsThroughTheDialogue)
          {"\tFraction vapour = -0.1367", "\nNo solution: volume fraction is not a value between 0 and 1",
           NO_SALINITY},
          {" iteration:"}},
-        {"flash on the trivial solution", "8 1 0.9 0.1 0 0 1 5 60 2 100 0 0 0 n f.txt n n", false,
-         {"possible trivial solution", NO_SALINITY}, {" iteration:"}},
+        // The flash ends on the trivial solution; the stability analysis of
+        // the fluid finds its split.
+        {"flash on the trivial solution", "8 1 0.9 0.1 0 0 1 5 60 2 100 0 0 0 n f.txt n n", true,
+         {"possible trivial solution\nStability analysis: liquid-vapour split at 6.51216 MPa, volume fraction "
+          "vapour 0.0402772\n",
+          "\nPressure (liquid-vapour) = 6.51216 MPa"},
+         {NO_SALINITY}},
         {"Thiery et al. with homogenisation temperature", "8 1 0.9 0.1 0 0 3 9 15 1 n 100 0 0 0 n f.txt n n",
          true,
          {"\nHomogenisation Molar Volume (Lee & Kesler, 1975) = ",

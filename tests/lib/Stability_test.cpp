@@ -219,4 +219,28 @@ TEST(Stability, OneLineForEveryOutcome)
     }
 }
 
+// The split the flash falls back on: CO2-CH4 90/10 by Peng & Robinson at 8 C
+// and 60 cc/mol, where the flash itself ends on the trivial solution. Each gas
+// has one fugacity in both phases, and the phases in the volume fraction found
+// make up the bulk molar volume and composition; a fluid of the same
+// composition lighter than its dew-point vapour does not split.
+TEST(Stability, LiquidVapourSplitOfTheBulkVolume)
+{
+    double mix[10] = {0, 0.9, 0.1, 0, 0, 0, 0, 0, 0, 0};
+    const double T = 281.15, V = 60.0;
+    const Stability_Split split = Stability_Flash(Cubic_Phase, 43, 2, 1, mix, No_Salt, V, T);
+    ASSERT_TRUE(split.found);
+    EXPECT_GT(split.Fvol, 0.0);
+    EXPECT_LT(split.Fvol, 1.0);
+    for (Gas* g : {&CO2, &CH4}) EXPECT_NEAR(g->Fugacity[2] / g->Fugacity[1], 1.0, 1e-6);
+    const double nl = (1 - split.Fvol) / Molar_Volume[2], nv = split.Fvol / Molar_Volume[1];
+    EXPECT_NEAR(1.0 / (nl + nv), V, 1e-6 * V);
+    EXPECT_NEAR((nl * CO2.Molefraction[2] + nv * CO2.Molefraction[1]) / (nl + nv), 0.9, 1e-6);
+    EXPECT_NEAR(split.P, 6.51216, 1e-5);
+
+    const Stability_Split none = Stability_Flash(Cubic_Phase, 43, 2, 1, mix, No_Salt, 5000.0, T);
+    EXPECT_FALSE(none.found);
+    EXPECT_TRUE(none.two_phase);
+}
+
 }  // namespace

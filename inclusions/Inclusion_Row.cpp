@@ -13,10 +13,10 @@
 #include "fourphase/Results.h"
 
 const std::vector<Input_Column> Input_Columns = {
-    {"id", true},          {"program", true},       {"tm_c", true},          {"clathrate_eos", true},
-    {"x_co2", true},       {"x_ch4", true},         {"x_n2", true},          {"x_c2h6", true},
-    {"density_from", true}, {"density_value", true}, {"phase", true},        {"vapour_eos", false},
-    {"nacl_pct", true},    {"kcl_pct", true},       {"cacl2_pct", true},     {"mgcl2_pct", true},
+    {"id", true},           {"program", true},       {"Tm_C", true},      {"clathrate_eos", true},
+    {"x_CO2", true},        {"x_CH4", true},         {"x_N2", true},      {"x_C2H6", true},
+    {"density_from", true}, {"density_value", true}, {"phase", true},     {"vapour_eos", false},
+    {"NaCl_pct", true},     {"KCl_pct", true},       {"CaCl2_pct", true}, {"MgCl2_pct", true},
     {"aqueous_volume_pct", false}, {"limit_check", false},
 };
 
@@ -73,7 +73,7 @@ int Keyword(const Row_Cells& cells, const char* name, std::initializer_list<cons
     int k = 1;
     std::string known;
     for (const char* word : words) {
-        if (text == word) return k;
+        if (text == Lower(word)) return k;
         known += (k++ > 1 ? ", " : "") + std::string(word);
     }
     Refuse(std::string(name) + " must be one of " + known + (text.empty() ? " (it is empty)" : ", not " + text));
@@ -123,7 +123,7 @@ struct Homogenisation {
 // kept in K. `clathrate_melts_first` as in Check_Homogenisation_Temperature.
 int Density_Source(const Row_Cells& cells)
 {
-    return Keyword(cells, "density_from", {"molar_volume", "density", "th", "ph"});
+    return Keyword(cells, "density_from", {"molar_volume", "density", "Th", "Ph"});
 }
 
 void Set_Density(const Row_Cells& cells, int mean, bool clathrate_melts_first, const Homogenisation& h)
@@ -177,7 +177,7 @@ void Check_Homogenisation(int mean, const Homogenisation& h)
 void Set_Salt_Ratios(const Row_Cells& cells)
 {
     double percent[4];
-    const char* const names[4] = {"nacl_pct", "kcl_pct", "cacl2_pct", "mgcl2_pct"};
+    const char* const names[4] = {"NaCl_pct", "KCl_pct", "CaCl2_pct", "MgCl2_pct"};
     for (int i = 0; i < 4; i++) percent[i] = Number(cells, names[i]);
     Check(Set_Salts(percent));
 }
@@ -248,11 +248,11 @@ Row_Result Compute_Inclusion(const Row_Cells& cells)
     try {
         if (cells.Text("id").empty()) Refuse("id is empty");
         r.program = Keyword(cells, "program", {"density", "fourphase"});
-        const double celsius = Number(cells, "tm_c");
+        const double celsius = Number(cells, "Tm_C");
         Check(Check_Model_Temperature(celsius));
         TmClath = celsius + 273.15;
         EoSclath = Clathrate_EoS_Number(EoS_Choice(cells, "clathrate_eos", true));
-        const char* const fractions[4] = {"x_co2", "x_ch4", "x_n2", "x_c2h6"};
+        const char* const fractions[4] = {"x_CO2", "x_CH4", "x_N2", "x_C2H6"};
         Raman[0] = 0.0;
         for (int i = 0; i < 4; i++) Raman[i + 1] = Number(cells, fractions[i]);
         Check(Check_Composition(Raman));

@@ -11,7 +11,7 @@
 #include "Table.h"
 #include "density/Density.h"
 
-// The columns the calculation reads, in lower case: id, program, Tm_C,
+// The columns the calculation reads (names compared in any case): id, program, Tm_C,
 // clathrate_eos, x_CO2, x_CH4, x_N2, x_C2H6, density_from, density_value,
 // phase, vapour_eos, NaCl_pct, KCl_pct, CaCl2_pct, MgCl2_pct,
 // aqueous_volume_pct, limit_check. The last three may be missing from a table
@@ -22,7 +22,7 @@ struct Input_Column {
 };
 extern const std::vector<Input_Column> Input_Columns;
 
-// The cells of one row by column name. Names are compared in lower case;
+// The cells of one row by column name (as Input_Columns writes it);
 // `index[k]` is the record position of Input_Columns[k], -1 when the table
 // has no such column.
 struct Row_Cells {

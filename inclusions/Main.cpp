@@ -111,7 +111,7 @@ std::vector<int> Column_Index(const Record& header, const std::string& input, st
         const std::string name = Lower(Trimmed(header[at]));
         bool known = false;
         for (std::size_t k = 0; k < Input_Columns.size(); k++) {
-            if (name != Input_Columns[k].name) continue;
+            if (name != Lower(Input_Columns[k].name)) continue;
             if (index[k] >= 0) output.Abandon(input + ": column " + Trimmed(header[at]) + " appears twice");
             index[k] = static_cast<int>(at);
             known = true;

@@ -165,4 +165,139 @@ TEST(Inclusions, RowsEqualTheDialoguesResultsFiles)
     }
 }
 
+// The limit check's automatic Q2 against the dialogue given the
+// temperatures 0.01 K below and above it (in degrees Celsius, %s): there
+// the clathrate pressure lies below, then above the liquid-vapour pressure.
+TEST(Inclusions, AutomaticQ2LiesBetweenTheTypedTemperatures)
+{
+    const Inclusion cases[] = {
+        {"q1,fourphase,8,chueh,1,0,0,0,Th,20,liquid,,100,0,0,0,30,y", "8 1 1 0 0 0 3 20 2 100 0 0 0 y 30 q1.txt y y %s y %s n"},
+        {"q2,fourphase,6,lee-kesler,0.95,0.05,0,0,Th,18,liquid,peng-robinson,100,0,0,0,,y",
+         "6 3 0.95 0.05 0 0 3 5 18 2 n 100 0 0 0 n q2.txt y n y %s n y %s n n n"},
+    };
+    for (const Inclusion& inclusion : cases) {
+        const std::string id = std::string(inclusion.row).substr(0, 2);
+        SCOPED_TRACE(id);
+        auto rows = Rows(Run_Table(HEADER + "\n" + inclusion.row + "\n").contents["r.csv"]);
+        ASSERT_EQ(rows[id]["status"], "ok");
+        const double TQ2 = std::atof(rows[id]["TQ2_K"].c_str());
+        char below[32], above[32], answers[200];
+        std::snprintf(below, sizeof below, "%.6f", TQ2 - 0.01 - 273.15);
+        std::snprintf(above, sizeof above, "%.6f", TQ2 + 0.01 - 273.15);
+        std::snprintf(answers, sizeof answers, inclusion.answers, below, above);
+        const std::string transcript = Run_Program(FI_FOURPHASE_EXE, Lines(answers)).transcript;
+        std::vector<std::string> said;
+        for (std::size_t at = transcript.find("Temperature should be "); at != std::string::npos;
+             at = transcript.find("Temperature should be ", at + 1))
+            said.push_back(transcript.substr(at + 22, 6));
+        EXPECT_EQ(said, (std::vector<std::string>{"lower ", "higher", "lower "}));
+    }
+}
+
+// Each broken row gives the reason in words, with its result cells empty; the
+// good row after it is computed as if it stood alone.
+TEST(Inclusions, BrokenRowsGiveTheirReasonAndTheTableGoesOn)
+{
+    const std::string good = "density,8.5,chueh,0.9,0.1,0,0,Th,5,liquid,peng-robinson,100,0,0,0,30,n";
+    const struct {
+        const char* row;
+        const char* status;
+    } cases[] = {
+        {"density,50,chueh,1,0,0,0,molar_volume,50,liquid,,100,0,0,0,,n", "clathrate melting temperature exceeds model limits (250-320 K)"},
+        {"density,abc,chueh,1,0,0,0,molar_volume,50,liquid,,100,0,0,0,,n", "Tm_C is not a number: abc"},
+        {"density,8,vdw,1,0,0,0,molar_volume,50,liquid,,100,0,0,0,,n", "clathrate_eos: unknown equation of state vdw"},
+        {"density,8,7,1,0,0,0,molar_volume,50,liquid,,100,0,0,0,,n", "clathrate_eos: unknown equation of state 7"},
+        {"density,8,Holloway,1,0,0,0,molar_volume,50,liquid,,100,0,0,0,,n", "holloway is not offered for the clathrate equilibria"},
+        {"density,8,chueh,0.5,0.4,0,0,molar_volume,50,liquid,,100,0,0,0,,n", "sum of fractions is not equal to 1"},
+        {"density,8,chueh,1.2,-0.2,0,0,molar_volume,50,liquid,,100,0,0,0,,n", "each fraction must be between 0 and 1"},
+        {"density,8,chueh,1,0,0,0,molar_volume,15,liquid,,100,0,0,0,,n", "it is unlikely that the gas is denser than ice (19.6 cc/mol)"},
+        {"density,8,chueh,1,0,0,0,density,0,liquid,,100,0,0,0,,n", "density must be larger than 0"},
+        {"density,8,chueh,1,0,0,0,Th,10,liquid,,100,0,0,0,,n", "Th exceeds the clathrate melting temperature"},
+        {"fourphase,8,chueh,1,0,0,0,Th,5,liquid,,100,0,0,0,,n", "Th is lower than the clathrate melting temperature"},
+        {"density,8,chueh,0.9,0.1,0,0,Ph,250,liquid,soave,100,0,0,0,,n", "Ph must be below 200 MPa, the limit of the model"},
+        {"density,8,chueh,0.9,0.1,0,0,Ph,5,liquid,,100,0,0,0,,n",
+         "vapour_eos is empty: an equation of state for the liquid-vapour equilibria is needed"},
+        {"density,8,chueh,1,0,0,0,molar_volume,50,critical,,100,0,0,0,,n", "a critical homogenisation needs density_from Th or Ph"},
+        {"density,8,chueh,1,0,0,0,molar_volume,50,liquid,,50,40,0,0,,n", "sum of percentage is not equal to 100"},
+        {"density,8,chueh,1,0,0,0,molar_volume,50,liquid,,100,0,0,0,100,n", "percentage should have a value between 0-100%"},
+        {"density,8,chueh,1,0,0,0,molar_volume,50,liquid,,100,0,0,0,,maybe", "limit_check must be one of n, no, y, yes, not maybe"},
+        {"fourphase,8,chueh,0,1,0,0,Th,20,liquid,,100,0,0,0,,n", "pure CH4 gases do not have Q2 melting"},
+        {"fourphase,8,chueh,0,0,1,0,molar_volume,50,liquid,,100,0,0,0,,n", "pure N2 gases do not have Q2 melting"},
+        {"dens,8,chueh,1,0,0,0,molar_volume,50,liquid,,100,0,0,0,,n", "program must be one of density, fourphase, not dens"},
+        {"density,8,chueh,1,0,0,0,molar_volume,50,liquid,,100,0,0,0,,n,extra", "the row has more cells than the header has columns"},
+        {"density,7,peng-robinson,0.9,0.1,0,0,Ph,5,liquid,redlich-kwong,50,0,50,0,40,n",
+         "the bubble/dew-point search ended on the trivial solution"},
+        {"density,6.1,lee-kesler,1,0,0,0,density,0.577,liquid,,100,0,0,0,,n", "the salinity search did not converge"},
+        {"fourphase,8,chueh,0.9,0.1,0,0,molar_volume,60,liquid,peng-robinson,100,0,0,0,,n",
+         "the liquid-vapour split ended on the trivial solution"},
+        {"fourphase,35,chueh,1,0,0,0,molar_volume,70,liquid,,100,0,0,0,,n", "no liquid-vapour equilibrium at the melting temperature"},
+        {"fourphase,12,chueh,1,0,0,0,Th,20,liquid,,100,0,0,0,30,y",
+         "the melting temperature is above the Q2 temperature of the limit check"},
+        {"fourphase,7.7,soave,0.971,0.025,0.004,0,molar_volume,61.1,liquid,duan-1996,100,0,0,0,13,y",
+         "no Q2 found between 250 and 300 K"},
+    };
+    std::string table = HEADER + "\ng0," + good + "\n";
+    for (std::size_t k = 0; k < std::size(cases); k++)
+        table += "b" + std::to_string(k) + "," + cases[k].row + "\ng" + std::to_string(k + 1) + "," + good + "\n";
+    const Density_Run run = Run_Table(table);
+    ASSERT_EQ(run.status, 0);
+    auto rows = Rows(run.contents.at("r.csv"));
+    const std::string Pm = rows["g0"]["Pm_MPa"];
+    ASSERT_FALSE(Pm.empty());
+    for (std::size_t k = 0; k < std::size(cases); k++) {
+        const std::string bad = "b" + std::to_string(k), next = "g" + std::to_string(k + 1);
+        SCOPED_TRACE(cases[k].row);
+        EXPECT_EQ(rows[bad]["status"], cases[k].status);
+        EXPECT_EQ(rows[bad]["Pm_MPa"], "");
+        EXPECT_EQ(run.contents.count("out/" + bad + ".txt"), std::string(cases[k].row).find(",6.1,") != std::string::npos ? 1u : 0u);
+        EXPECT_EQ(rows[next]["status"], "ok");
+        EXPECT_EQ(rows[next]["Pm_MPa"], Pm);
+    }
+    EXPECT_NE(run.errors.find(std::to_string(std::size(cases) + 1) + " rows ok, " + std::to_string(std::size(cases)) + " rows failed"),
+              std::string::npos);
+}
+
+// A table that cannot be read or written ends the run with status 2 and a
+// message naming the file or column, and leaves no table behind; a table with
+// decimal commas and semicolons reads as the same table with points.
+TEST(Inclusions, BrokenTables)
+{
+    const std::string row = "g,density,8.5,chueh,0.9,0.1,0,0,Th,5,liquid,peng-robinson,100,0,0,0,30,n\n";
+    const struct {
+        const char* arguments;
+        std::string table;
+        const char* error;
+    } cases[] = {
+        {"m.csv -o r.csv", "", "inclusions: m.csv: no header row"},
+        {"m.csv -o r.csv", "# only a comment\n\n", "inclusions: m.csv: no header row"},
+        {"m.csv -o r.csv", "id,program,Tm_C\n" + row, "inclusions: m.csv: no column clathrate_eos"},
+        {"m.csv -o r.csv", HEADER + ",TM_C\n" + row, "inclusions: m.csv: column TM_C appears twice"},
+        {"none.csv -o r.csv", HEADER + "\n" + row, "inclusions: cannot read none.csv: No such file or directory"},
+        {"m.csv -o no/r.csv", HEADER + "\n" + row, "inclusions: cannot write no/r.csv: No such file or directory"},
+        {"m.csv", HEADER + "\n" + row, "inclusions: no results table given (-o)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.error);
+        const Density_Run run = Run_Table(c.table, c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.errors.find(c.error), std::string::npos) << run.errors;
+        EXPECT_EQ(run.files, std::vector<std::string>{"m.csv"});
+    }
+    std::string semicolons = HEADER + "\n" + row;
+    for (char& ch : semicolons) ch = ch == ',' ? ';' : ch == '.' ? ',' : ch;
+    auto points = Rows(Run_Table(HEADER + "\n" + row).contents["r.csv"]);
+    auto commas = Rows(Run_Table(semicolons).contents["r.csv"]);
+    EXPECT_EQ(commas["g"]["status"], "ok");
+    EXPECT_EQ(commas["g"], points["g"]);
+}
+
+// The template's example rows, uncommented, compute.
+TEST(Inclusions, TemplateRowsCompute)
+{
+    std::string table = Run_Program(FI_INCLUSIONS_EXE, "", "--template").transcript;
+    for (std::size_t at = table.find("\n#"); at != std::string::npos; at = table.find("\n#")) table.erase(at + 1, 1);
+    const Density_Run run = Run_Table(table);
+    EXPECT_NE(run.errors.find("3 rows ok, 0 rows failed"), std::string::npos) << run.errors;
+}
+
 }  // namespace

@@ -364,8 +364,14 @@ std::vector<Result_Column> Make_Columns()
     });
     add("salinity_mol_kg", Melting, [](const Row_Result&) { return Number_Cell(MmClath); });
 
-    add("Th_K", Homogenisation_Data, [](const Row_Result& r) { return Positive(r.program == 1 ? Thom : Th); });
-    add("Ph_MPa", Homogenisation_Data, [](const Row_Result& r) { return Positive(r.program == 1 ? Phom : Ph); });
+    // A mixture of known density has no homogenisation computed: density keeps
+    // start values in Thom and Phom.
+    add("Th_K", Homogenisation_Data, [](const Row_Result& r) {
+        return r.mean <= 2 && Pure_Gas() == 0 ? std::string() : Positive(r.program == 1 ? Thom : Th);
+    });
+    add("Ph_MPa", Homogenisation_Data, [](const Row_Result& r) {
+        return r.mean <= 2 && Pure_Gas() == 0 ? std::string() : Positive(r.program == 1 ? Phom : Ph);
+    });
     add("Vh_cm3_mol", Homogenisation_Data, [](const Row_Result& r) { return Number_Cell(r.program == 1 ? Vhom : Vh); });
     add("Dh_g_cm3", Homogenisation_Data, [](const Row_Result& r) { return Number_Cell(r.program == 1 ? Dhom : Dh); });
 

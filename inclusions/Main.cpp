@@ -9,7 +9,10 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <cctype>
+#include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -44,16 +47,30 @@ protected:
     std::exit(2);
 }
 
+// The temporary file of the output, removed when the run is interrupted.
+char Interrupted_Output[4096];
+
+void Remove_Interrupted_Output(int signal_number)
+{
+    unlink(Interrupted_Output);
+    std::signal(signal_number, SIG_DFL);
+    std::raise(signal_number);
+}
+
 // The output table, written to a temporary file beside it and renamed over it
-// once complete, so that a failed run leaves no half-written table.
+// once complete, so that a failed or interrupted run leaves no half-written
+// table.
 class Output_File {
 public:
     explicit Output_File(const std::string& path) : path(path)
     {
         const std::size_t slash = path.rfind('/');
         temporary = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + ".inclusions.XXXXXX";
+        if (temporary.size() >= sizeof Interrupted_Output) Fail("cannot write " + path + ": name too long");
         const int fd = mkstemp(&temporary[0]);
         if (fd < 0) Fail("cannot write " + path + ": " + std::strerror(errno));
+        std::strcpy(Interrupted_Output, temporary.c_str());
+        for (int signal_number : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal_number, Remove_Interrupted_Output);
         const mode_t mask = umask(0);
         umask(mask);
         fchmod(fd, 0666 & ~mask);

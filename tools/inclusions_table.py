@@ -44,26 +44,29 @@ def salts(rng):
 def row(rng, k):
     program = "density" if rng.random() < 0.6 else "fourphase"
     vapour = None if rng.random() < 0.3 else rng.choice(sorted(VAPOUR))
-    x = composition(rng, vapour, 0.75 if program == "density" else 0.9)
+    x = composition(rng, vapour, 0.85 if program == "density" else 0.9)
     clath = clathrate(rng, x)
     source = rng.choice(["molar_volume", "density", "Th", "Ph"])
     if program == "density":
-        tm = round(rng.uniform(4, 14), 1)
-        value, phase = {
-            "molar_volume": (round(rng.uniform(48, 120), 1), None),
-            "density": (round(rng.uniform(0.35, 0.85), 3), None),
-            "Th": (round(rng.uniform(-15, min(tm, 15)), 1), None),
-            "Ph": (round(rng.uniform(3, 7), 2), None),
+        # A carbonic phase that is homogeneous at melting: homogenised below
+        # Tm, a liquid denser or a vapour lighter than the saturated phases.
+        tm = round(rng.uniform(2, 9.5), 1)
+        phase = rng.choice(["liquid", "liquid", "vapour"])
+        liquid = phase == "liquid"
+        value = {
+            "molar_volume": round(rng.uniform(45, 51) if liquid else rng.uniform(320, 800), 1),
+            "density": round(rng.uniform(0.86, 0.98) if liquid else rng.uniform(0.05, 0.14), 3),
+            "Th": round(rng.uniform(-15, tm - 1), 1),
+            "Ph": round(rng.uniform(2.5, 4.2), 2),
         }[source]
-        phase = "vapour" if (source == "molar_volume" and value > 90) or (source == "density" and value < 0.45) \
-            else rng.choice(["liquid", "liquid", "vapour"])
     else:
+        # Q2 melting: liquid and vapour at Tm, homogenised into the liquid above it.
         tm = round(rng.uniform(5, 9.5), 1)
         value = {
-            "molar_volume": round(rng.uniform(50, 65), 1),
-            "density": round(rng.uniform(0.68, 0.85), 3),
-            "Th": round(rng.uniform(max(tm, 12), 28), 1),
-            "Ph": round(rng.uniform(5, 6.8), 2),
+            "molar_volume": round(rng.uniform(55, 63), 1),
+            "density": round(rng.uniform(0.70, 0.80), 3),
+            "Th": round(rng.uniform(max(tm + 2, 15), 28), 1),
+            "Ph": round(rng.uniform(5.3, 6.4), 2),
         }[source]
         phase = "liquid"
     volume = round(rng.uniform(10, 80), 0) if rng.random() < 0.5 else ""

@@ -172,7 +172,11 @@ long Count_Rows(const std::string& input)
 
 void Show_Progress(long done, long total, double seconds)
 {
-    const long left = done > 0 ? static_cast<long>(seconds / done * (total - done) + 0.5) : 0;
+    if (done == 0) {
+        std::fprintf(stderr, "\r0/%ld rows", total);
+        return;
+    }
+    const long left = static_cast<long>(seconds / done * (total - done) + 0.5);
     std::fprintf(stderr, "\r%ld/%ld rows, %ld:%02ld left ", done, total, left / 60, left % 60);
 }
 
@@ -239,6 +243,7 @@ int main(int argc, char** argv)
     std::set<std::string> used;
     long row = 0, ok = 0;
     Record record;
+    if (progress) Show_Progress(0, total, 0.0);
     while (reader.Next(record)) {
         row++;
         const Row_Cells cells = {record, index, reader.Separator()};

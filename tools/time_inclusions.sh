@@ -47,6 +47,6 @@ if [ "$each" -eq 1 ]; then
         /usr/bin/time -f "%U %S" -o "$work/time.txt" "$exe" "$work/one.csv" -o "$work/one_results.csv" 2> /dev/null
         printf '%s\t%s\t%s\n' "$(awk '{ print int(1000 * ($1 + $2)) }' "$work/time.txt")" \
             "$(sed -n 2p "$work/one_results.csv" | cut -d, -f2)" "$line"
-    done | sort -rn | head -n 10 | awk -F'\t' '{ printf "%8d ms  %-45s %s\n", $1, $2, $3 }'
+    done | sort -rn | awk -F'\t' 'NR <= 10 { printf "%8d ms  %-45s %s\n", $1, $2, $3 }'
 fi
 exit $status

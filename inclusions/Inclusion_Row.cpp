@@ -400,8 +400,9 @@ std::vector<Result_Column> Make_Columns()
 
     add("vapour_volume_fraction", Fourphase_Melting, [](const Row_Result&) { return Number_Cell(Fraction[1]); });
     add("liquid_volume_fraction", Fourphase_Melting, [](const Row_Result&) { return Number_Cell(Fraction[2]); });
-    phase("vapour", Fourphase_Melting, vapour);
-    phase("liquid", Fourphase_Melting, liquid);
+    // Their molar volumes (the liquid's density is not computed for a pure gas).
+    add("vapour_Vm_cm3_mol", Fourphase_Melting, [](const Row_Result&) { return Number_Cell(Molar_Volume[1]); });
+    add("liquid_Vm_cm3_mol", Fourphase_Melting, [](const Row_Result&) { return Number_Cell(Molar_Volume[2]); });
     gases("vapour", Fourphase_Melting, vapour);
     gases("liquid", Fourphase_Melting, liquid);
 

@@ -329,7 +329,12 @@ int Ask_Mode(int mean)
         cout << endl << "\tMode of homogenisation :";
         mode = Ask_Menu(homogenisation, 3, "\tERROR: choose a number between 1 and 3");
     }
-    if (mode == 3) mode = 1;
+    return Set_Mode(mode);
+}
+
+int Set_Mode(int choice)
+{
+    const int mode = choice == 3 ? 1 : choice;
     if (mode == 1) syst = 2;
     if (mode == 2) syst = 0;
     return mode;

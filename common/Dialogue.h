@@ -86,6 +86,8 @@ void Set_Density_Data(int mean, double value, double& T, double& P, double& V, d
 // Vapour-like (1) or liquid-like (2) non-aqueous phase; a critical
 // homogenisation counts as vapour-like. Sets the root selector `syst`.
 int Ask_Mode(int mean);
+// The mode of a menu choice (1 vapour, 2 liquid, 3 critical) with `syst` set.
+int Set_Mode(int choice);
 
 // The menu of equations of state for liquid-vapour equilibria of a mixture;
 // returns the equation-of-state number.

@@ -37,6 +37,12 @@ void TotalFI()
     Store_Bulk_Inclusion(bulk);
 }
 
+void Set_NonAqueous_Fraction()
+{
+    if (syst == 0) Fraction[2] = 1 - Fraction[aqueous_liquid];
+    if (syst == 2) Fraction[1] = 1 - Fraction[aqueous_liquid];
+}
+
 void Density_Carbonic_Phase(int mean, int mode)
 {
     static const char* const headings[4] = {

@@ -33,6 +33,10 @@ double Sectant(int methode, int syst, double* zgas, double MT, double* ratios, d
 // and density. Slots whose molar volume is not positive add nothing.
 void TotalFI();
 
+// The non-aqueous phase (slot 1 vapour-like or 2 liquid-like, by `syst`)
+// fills what the aqueous solution leaves of the inclusion.
+void Set_NonAqueous_Fraction();
+
 // Homogenisation data of the carbonic phase from what the user gave (mean 1
 // molar volume, 2 density, 3 homogenisation temperature, 4 pressure): the
 // liquid-vapour curve of a pure gas, or the bubble/dew point of a mixture.

@@ -72,11 +72,7 @@ int main()
     mode = Ask_Mode(mean);
     Ask_Vapour_EoS();
     Ask_Salts();
-    // The non-aqueous phase fills the rest of the inclusion.
-    if (Ask_Volume_Fraction()) {
-        if (syst == 0) Fraction[2] = 1 - Fraction[aqueous_liquid];
-        if (syst == 2) Fraction[1] = 1 - Fraction[aqueous_liquid];
-    }
+    if (Ask_Volume_Fraction()) Set_NonAqueous_Fraction();
     Ask_Filename(filename);
     cout << endl << RULE;
     cout << endl << "PROPERTIES OF THE CARBONIC PHASES (mixture CO2-CH4-N2-C2H6)";

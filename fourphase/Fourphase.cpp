@@ -257,6 +257,13 @@ bool Q2_Search()
     return true;
 }
 
+const char* Q2_Refusal(int gas)
+{
+    if (gas == 2) return "pure CH4 gases do not have Q2 melting";
+    if (gas == 3) return "pure N2 gases do not have Q2 melting";
+    return nullptr;
+}
+
 void Fourphase_Homogenisation(int mean, int mode)
 {
     const int gas = Pure_Gas();

@@ -55,6 +55,11 @@ void Quadruple2(int methode, double* zgas, double Molal, double* Ratios, double 
 // last bracket) and PQ2; false when the pressures do not cross.
 bool Q2_Search();
 
+// Why a non-aqueous phase that is pure gas `gas` (as Pure_Gas) cannot have a
+// Q2 melting: pure CH4 and pure N2 have no liquid at clathrate melting
+// temperatures. Null for any other gas or a mixture.
+const char* Q2_Refusal(int gas);
+
 // Homogenisation data of the non-aqueous fluid from what the user gave (mean
 // 1 molar volume, 2 density, 3 homogenisation temperature, 4 pressure): the
 // liquid-vapour curve of a pure gas, or the bubble/dew point of a mixture;

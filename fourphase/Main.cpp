@@ -50,9 +50,10 @@ bool Ask_Vapour_EoS()
     }
     cout << Pure_Gas_Equation(gas);
     EoSvapour = Pure_Gas_EoS(gas);
-    if (gas == 2 || gas == 3) {
+    const char* refusal = Q2_Refusal(gas);
+    if (refusal != nullptr) {
         cout << endl << STARS;
-        cout << endl << "ERROR: pure " << (gas == 2 ? "CH4" : "N2") << " gases do not have Q2 melting";
+        cout << endl << "ERROR: " << refusal;
         cout << endl << STARS << endl;
         return false;
     }

@@ -58,10 +58,13 @@ inline std::string Read_File(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Feeds `answers` to standard input of the program `exe`, run in an empty
-// directory of its own under a 120-second timeout (sanitizer builds are slow),
+// Feeds `answers` to standard input of the program `exe`, run with
+// `arguments` in a directory of its own that holds only the files `inputs`
+// (name, contents), under a 120-second timeout (sanitizer builds are slow),
 // so that a dialogue that waits for more input can never hang the tests.
-inline Density_Run Run_Program(const char* exe, const std::string& answers)
+// Files the program leaves in a subdirectory are listed as "dir/name".
+inline Density_Run Run_Program(const char* exe, const std::string& answers, const std::string& arguments = "",
+                               const std::map<std::string, std::string>& inputs = {})
 {
     namespace fs = std::filesystem;
     char pattern[] = "/tmp/fidensity.XXXXXX";
@@ -74,19 +77,19 @@ inline Density_Run Run_Program(const char* exe, const std::string& answers)
         std::ofstream script(base / "answers.txt", std::ios::binary);
         script << answers;
     }
+    for (const auto& input : inputs) std::ofstream(work / input.first, std::ios::binary) << input.second;
     std::ostringstream command;
-    command << "cd '" << work.string() << "' && timeout 120 '" << exe << "' < '"
+    command << "cd '" << work.string() << "' && timeout 120 '" << exe << "' " << arguments << " < '"
             << (base / "answers.txt").string() << "' > '" << (base / "transcript.txt").string()
             << "' 2> '" << (base / "stderr.txt").string() << "'";
     const int raw = std::system(command.str().c_str());
     run.status = (raw != -1 && WIFEXITED(raw)) ? WEXITSTATUS(raw) : -1;
     run.transcript = Read_File((base / "transcript.txt").string());
     run.errors = Read_File((base / "stderr.txt").string());
-    for (const auto& entry : fs::directory_iterator(work)) {
-        run.files.push_back(entry.path().filename().string());
-        if (entry.is_regular_file()) {
-            run.contents[entry.path().filename().string()] = Read_File(entry.path().string());
-        }
+    for (const auto& entry : fs::recursive_directory_iterator(work)) {
+        const std::string name = fs::relative(entry.path(), work).string();
+        run.files.push_back(name);
+        if (entry.is_regular_file()) run.contents[name] = Read_File(entry.path().string());
     }
     fs::remove_all(base);
     return run;

@@ -113,6 +113,8 @@ void Restore_Start_State()
     for (int i = 0; i < 10; i++) moles[i] = Raman[i] = Ratio[i] = 0.0;
     for (int j = 0; j < 5; j++) imoles[j] = 0.0;
     Melting_Failure = nullptr;
+    Last_Search_End = Search_Own;
+    Last_Search_Words = nullptr;
 }
 
 void Add_Phase_Amounts(Bulk_Amounts& bulk, int slot, double fraction, bool ions)

@@ -163,15 +163,20 @@ void Set_Vapour_EoS(const Row_Cells& cells)
     EoSvapour = gas != 0 ? Pure_Gas_EoS(gas) : Vapour_EoS_Number(EoS_Choice(cells, "vapour_eos", false));
 }
 
-// A bubble/dew point of a mixture that ended on the trivial solution or did
-// not converge gives no homogenisation to go on from.
-void Check_Homogenisation(int mean, const Homogenisation& h)
+// A bubble/dew point of a mixture that ended without a boundary, which the
+// stability analysis did not find either, gives no homogenisation to go on
+// from; one the analysis found is noted in the status.
+void Check_Homogenisation(int mean, const Homogenisation& h, Row_Result& r)
 {
     if (Pure_Gas() != 0 || mean <= 2) return;
+    if (Last_Search_End == Search_None)
+        Refuse(std::string("the bubble/dew-point search found no boundary (stability analysis: ") +
+               Last_Search_Words + ")");
     if (Trivial_Solution(2, 1, Raman)) Refuse("the bubble/dew-point search ended on the trivial solution");
     for (const double* x : {h.T, h.P, h.V}) {
         if (!(std::isfinite(*x) && *x > 0)) Refuse("the bubble/dew-point search did not converge");
     }
+    if (Last_Search_End == Search_By_Stability) r.notes.push_back("homogenisation by stability analysis");
 }
 
 void Set_Salt_Ratios(const Row_Cells& cells)
@@ -202,7 +207,7 @@ void Compute_Density(const Row_Cells& cells, Row_Result& r)
     const bool limit = Limit_Check(cells);
 
     Density_Carbonic_Phase(r.mean, mode);
-    Check_Homogenisation(r.mean, h);
+    Check_Homogenisation(r.mean, h, r);
     r.homogenisation = true;
     Density_Melting(mode, limit, r.density_limits);
     r.limits = limit;
@@ -222,7 +227,7 @@ void Compute_Fourphase(const Row_Cells& cells, Row_Result& r)
     Set_Density(cells, mean, true, h);
     const int mode = Set_Phase(cells, mean);
     Fourphase_Homogenisation(mean, mode);
-    Check_Homogenisation(mean, h);
+    Check_Homogenisation(mean, h, r);
     r.homogenisation = true;
     Set_Salt_Ratios(cells);
     Set_Volume(cells);
@@ -235,6 +240,8 @@ void Compute_Fourphase(const Row_Cells& cells, Row_Result& r)
     r.melting = r.results_file = Fourphase_Salinity(mean);
     r.whole = r.melting && Fraction[aqueous_liquid] != 0;
     if (!r.melting) r.status = Melting_Failure;
+    if (r.melting && Pure_Gas() == 0 && Last_Search_End == Search_By_Stability)
+        r.notes.push_back("liquid-vapour split by stability analysis");
 }
 
 }  // namespace
@@ -263,6 +270,11 @@ Row_Result Compute_Inclusion(const Row_Cells& cells)
     } catch (const Refusal& refusal) {
         r.status = refusal.reason;
         r.melting = r.whole = r.results_file = false;
+    }
+    if (r.status == "ok" && !r.notes.empty()) {
+        r.status += " (";
+        for (std::size_t k = 0; k < r.notes.size(); k++) r.status += (k > 0 ? "; " : "") + r.notes[k];
+        r.status += ")";
     }
     return r;
 }

@@ -37,6 +37,7 @@ struct Row_Cells {
 // groups of results exist.
 struct Row_Result {
     std::string status = "ok";
+    std::vector<std::string> notes;   // how an ok row was reached, when not by the searches alone
     int program = 0;                 // 1 density, 2 fourphase
     int mean = 0;                    // density source, 1..4 as in the dialogue
     bool homogenisation = false;     // the non-aqueous phase at homogenisation

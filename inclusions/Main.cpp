@@ -264,7 +264,7 @@ int main(int argc, char** argv)
         for (std::string& cell : Result_Cells(result)) line.push_back(std::move(cell));
         for (int at : carried) line.push_back(static_cast<std::size_t>(at) < record.size() ? record[at] : "");
         out.Write(Table_Line(line));
-        if (result.status == "ok") ok++;
+        if (result.status.compare(0, 2, "ok") == 0) ok++;
         if (progress)
             Show_Progress(row, total, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }

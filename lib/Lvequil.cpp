@@ -15,6 +15,8 @@
 
 double Kgas[10] = {1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0};
 double Ksalt[5] = {1.0, 1.0, 1.0, 1.0, 1.0};
+Search_End Last_Search_End = Search_Own;
+const char* Last_Search_Words = nullptr;
 
 namespace {
 
@@ -616,11 +618,15 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
         const bool doubtful = Report_Checks(it, s, phaseX, phaseY, bulk_gas,
                                             "No solution: summation of a.s.fractions is not equal to 1");
         analysed = false;
+        Last_Search_End = Search_Own;
+        Last_Search_Words = nullptr;
         if (doubtful || !stopped || it.diverged) {
             analysis = Stability_Analysis(func, EoS, phaseX, phaseY, bulk_gas, bulk_salt, methode, Th, Ph,
                                           mode, it.precision);
             Stability_Report(analysis);
             analysed = Stability_Boundary(analysis);
+            Last_Search_End = analysed ? Search_By_Stability : Search_None;
+            Last_Search_Words = Stability_Words(analysis);
         }
     };
 
@@ -724,10 +730,14 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
         const bool doubtful = Report_Checks(it, s, phaseX, phaseY, bulk_gas,
                                             "No solution: summation of a.s. fractions is not equal to 1");
         analysed = false;
+        Last_Search_End = Search_Own;
+        Last_Search_Words = nullptr;
         if (doubtful || outside || !stopped || it.diverged) {
             split = Stability_Flash(func, EoS, phaseX, phaseY, bulk_gas, bulk_salt, Vbulk, Tlv);
             Stability_Report(split);
             analysed = split.found;
+            Last_Search_End = analysed ? Search_By_Stability : Search_None;
+            Last_Search_Words = Stability_Words(split);
         }
     };
 

@@ -19,6 +19,15 @@ typedef double (*PhaseFunction)(int EoS, int phase, double* gas, double* salt, d
 extern double Kgas[10];
 extern double Ksalt[5];
 
+// How the last bubble/dew-point search or flash ended, for a caller that
+// reports it in words: with its own result (Search_Own), with the boundary or
+// split the stability analysis found after it ended without one
+// (Search_By_Stability), or without any (Search_None; Last_Search_Words then
+// says what the analysis found, in words).
+enum Search_End { Search_Own, Search_By_Stability, Search_None };
+extern Search_End Last_Search_End;
+extern const char* Last_Search_Words;
+
 // Raoult's-law K-factors; returns the bubble pressure (Fgas = 0, w the liquid)
 // or the dew pressure (Fgas != 0, w the vapour), MPa; 0 when TK <= 0. Here and
 // in Wilson's correlation a K-factor that is not positive and finite is 1.

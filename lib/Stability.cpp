@@ -630,29 +630,37 @@ Stability_Result Stability_Analysis(PhaseFunction func, int EoS, int phaseX, int
     return r;
 }
 
+const char* Stability_Words(const Stability_Result& result)
+{
+    switch (result.outcome) {
+    case Stability_Bubble_Pressure:
+    case Stability_Bubble_Temperature: return "bubble point at";
+    case Stability_Dew_Pressure:
+    case Stability_Dew_Temperature: return "dew point at";
+    case Stability_None_At_Temperature: return "no two-phase region at this temperature";
+    case Stability_None_At_Pressure: return "no two-phase region at this pressure";
+    case Stability_No_Bubble_At_Temperature:
+        return "no bubble point at this temperature; the two-phase region lies between two dew points";
+    case Stability_No_Dew_At_Temperature:
+        return "no dew point at this temperature; the two-phase region lies between two bubble points";
+    case Stability_No_Bubble_At_Pressure:
+        return "no bubble point at this pressure; the two-phase region lies between two dew points";
+    case Stability_No_Dew_At_Pressure:
+        return "no dew point at this pressure; the two-phase region lies between two bubble points";
+    }
+    return "";
+}
+
 void Stability_Report(const Stability_Result& result)
 {
     std::cout.precision(6);
-    std::cout << std::endl << "Stability analysis: ";
+    std::cout << std::endl << "Stability analysis: " << Stability_Words(result);
     switch (result.outcome) {
-    case Stability_Bubble_Pressure: std::cout << "bubble point at " << result.value << " MPa"; break;
-    case Stability_Dew_Pressure: std::cout << "dew point at " << result.value << " MPa"; break;
-    case Stability_Bubble_Temperature: std::cout << "bubble point at " << result.value << " K"; break;
-    case Stability_Dew_Temperature: std::cout << "dew point at " << result.value << " K"; break;
-    case Stability_None_At_Temperature: std::cout << "no two-phase region at this temperature"; break;
-    case Stability_None_At_Pressure: std::cout << "no two-phase region at this pressure"; break;
-    case Stability_No_Bubble_At_Temperature:
-        std::cout << "no bubble point at this temperature; the two-phase region lies between two dew points";
-        break;
-    case Stability_No_Dew_At_Temperature:
-        std::cout << "no dew point at this temperature; the two-phase region lies between two bubble points";
-        break;
-    case Stability_No_Bubble_At_Pressure:
-        std::cout << "no bubble point at this pressure; the two-phase region lies between two dew points";
-        break;
-    case Stability_No_Dew_At_Pressure:
-        std::cout << "no dew point at this pressure; the two-phase region lies between two bubble points";
-        break;
+    case Stability_Bubble_Pressure:
+    case Stability_Dew_Pressure: std::cout << " " << result.value << " MPa"; break;
+    case Stability_Bubble_Temperature:
+    case Stability_Dew_Temperature: std::cout << " " << result.value << " K"; break;
+    default: break;
     }
 }
 
@@ -831,14 +839,16 @@ Stability_Split Stability_Flash(PhaseFunction func, int EoS, int phaseX, int pha
     return out;
 }
 
+const char* Stability_Words(const Stability_Split& split)
+{
+    if (split.found) return "liquid-vapour split at";
+    if (split.two_phase) return "no split of a fluid of this molar volume at this temperature";
+    return "no two-phase region at this temperature";
+}
+
 void Stability_Report(const Stability_Split& split)
 {
     std::cout.precision(6);
-    std::cout << std::endl << "Stability analysis: ";
-    if (split.found)
-        std::cout << "liquid-vapour split at " << split.P << " MPa, volume fraction vapour " << split.Fvol;
-    else if (split.two_phase)
-        std::cout << "no split of a fluid of this molar volume at this temperature";
-    else
-        std::cout << "no two-phase region at this temperature";
+    std::cout << std::endl << "Stability analysis: " << Stability_Words(split);
+    if (split.found) std::cout << " " << split.P << " MPa, volume fraction vapour " << split.Fvol;
 }

@@ -72,6 +72,10 @@ Stability_Result Stability_Analysis(PhaseFunction func, int EoS, int phaseX, int
 // True for the outcomes that found a boundary (bubble or dew point).
 bool Stability_Boundary(const Stability_Result& result);
 
+// The outcome in words, without its value ("bubble point at", "no two-phase
+// region at this temperature", ...).
+const char* Stability_Words(const Stability_Result& result);
+
 // Prints the outcome on a new line, e.g. "Stability analysis: bubble point at
 // 6.72803 MPa" (6 significant digits).
 void Stability_Report(const Stability_Result& result);
@@ -93,6 +97,8 @@ struct Stability_Split {
 };
 Stability_Split Stability_Flash(PhaseFunction func, int EoS, int phaseX, int phaseY, double* bulk_gas,
                                 double* bulk_salt, double Vbulk, double TK);
+
+const char* Stability_Words(const Stability_Split& split);
 
 // Prints the split on a new line: "Stability analysis: liquid-vapour split at
 // P MPa, volume fraction vapour F", or why there is none.

@@ -229,11 +229,12 @@ TEST(Inclusions, BrokenRowsGiveTheirReasonAndTheTableGoesOn)
         {"fourphase,8,chueh,0,0,1,0,molar_volume,50,liquid,,100,0,0,0,,n", "pure N2 gases do not have Q2 melting"},
         {"dens,8,chueh,1,0,0,0,molar_volume,50,liquid,,100,0,0,0,,n", "program must be one of density, fourphase, not dens"},
         {"density,8,chueh,1,0,0,0,molar_volume,50,liquid,,100,0,0,0,,n,extra", "the row has more cells than the header has columns"},
-        {"density,7,peng-robinson,0.9,0.1,0,0,Ph,5,liquid,redlich-kwong,50,0,50,0,40,n",
-         "the bubble/dew-point search ended on the trivial solution"},
+        {"density,8,chueh,0.5,0.5,0,0,Th,5,liquid,peng-robinson,100,0,0,0,,n",
+         "the bubble/dew-point search found no boundary (stability analysis: no two-phase region at this "
+         "temperature)"},
         {"density,6.1,lee-kesler,1,0,0,0,density,0.577,liquid,,100,0,0,0,,n", "the salinity search did not converge"},
-        {"fourphase,8,chueh,0.9,0.1,0,0,molar_volume,60,liquid,peng-robinson,100,0,0,0,,n",
-         "the liquid-vapour split ended on the trivial solution"},
+        {"fourphase,8,chueh,0.9,0.1,0,0,Th,5,liquid,peng-robinson,100,0,0,0,,n",
+         "Th is lower than the clathrate melting temperature"},
         {"fourphase,35,chueh,1,0,0,0,molar_volume,70,liquid,,100,0,0,0,,n", "no liquid-vapour equilibrium at the melting temperature"},
         {"fourphase,12,chueh,1,0,0,0,Th,20,liquid,,100,0,0,0,30,y",
          "the melting temperature is above the Q2 temperature of the limit check"},
@@ -259,6 +260,16 @@ TEST(Inclusions, BrokenRowsGiveTheirReasonAndTheTableGoesOn)
     }
     EXPECT_NE(run.errors.find(std::to_string(std::size(cases) + 1) + " rows ok, " + std::to_string(std::size(cases)) + " rows failed"),
               std::string::npos);
+
+    // Searches that end on the trivial solution, rescued by the stability
+    // analysis: the row is computed and its status says how.
+    const Density_Run rescued = Run_Table(
+        HEADER + "\na,density,7,peng-robinson,0.9,0.1,0,0,Ph,5,liquid,redlich-kwong,50,0,50,0,40,n"
+                 "\nb,fourphase,8,chueh,0.9,0.1,0,0,molar_volume,60,liquid,peng-robinson,100,0,0,0,,n\n");
+    rows = Rows(rescued.contents.at("r.csv"));
+    EXPECT_EQ(rows["a"]["status"], "ok (homogenisation by stability analysis)");
+    EXPECT_EQ(rows["b"]["status"], "ok (liquid-vapour split by stability analysis)");
+    EXPECT_EQ(rows["b"]["Pm_MPa"], "6.512161032");
 }
 
 // A table that cannot be read or written ends the run with status 2 and a

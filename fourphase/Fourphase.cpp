@@ -224,13 +224,22 @@ bool Q2_Search()
     const double Tstart = 300.0, Tlow = 250.0;   // K: the dialogue's start, the model's limit
     double Plve = 4.48;
     cout << endl << "Q2 APPROXIMATION (intersection HLV and liquid-vapour equilibria)";
-    // Whether the clathrate pressure lies above the liquid-vapour pressure at
-    // T; false when there is no two-phase split to compare with.
+    // Whether the clathrate pressure of the vapour lies above the
+    // liquid-vapour pressure at T; false when there is no two-phase split to
+    // compare with. The clathrate pressure is where the equilibrium function
+    // changes sign, falling with the pressure: it lies above the liquid-vapour
+    // pressure exactly where clathrate is not yet stable there, which one
+    // evaluation tells without the pressure search (and without its 201
+    // passes where no clathrate pressure lies below the search's bound).
     auto pass = [&](double T, bool& above) {
         const Split split = Liquid_Vapour(Raman, Vh, T, Plve);
         if (split == No_Two_Phase || split == Trivial) return false;
-        double Pcla = 0.0;
-        above = Clathrate_Above(0.0, empty, T, Plve, Pcla);
+        Molefractions(1);
+        double vapour[10] = {0, moles[1], moles[2], moles[3], moles[4], 0, 0, 0, 0, 0};
+        double salt_free[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        const double dG = Equation0(2, vapour, salt_free, T, Plve);
+        if (!std::isfinite(dG) || H2O.Activity[aqueous_liquid] <= 0.0) return false;
+        above = dG > 0.0;
         return true;
     };
     double high = 0.0;   // last temperature with the clathrate pressure above
@@ -251,8 +260,8 @@ bool Q2_Search()
         (above ? high : low) = mid;
     }
     TQ2 = 0.5 * (high + low);
-    bool above = false;
-    if (!pass(TQ2, above)) return false;
+    const Split split = Liquid_Vapour(Raman, Vh, TQ2, Plve);
+    if (split == No_Two_Phase || split == Trivial) return false;
     PQ2 = Plve;
     return true;
 }

@@ -49,8 +49,8 @@ void Quadruple2(int methode, double* zgas, double Molal, double* Ratios, double 
 
 // Q2 of the salt-free system found without the user: from 300 K down in steps
 // of 1 K to 250 K until the clathrate pressure of the vapour falls below the
-// liquid-vapour pressure (a clathrate pressure search that finds nothing below
-// its bound counts as too high; temperatures without a two-phase split are
+// liquid-vapour pressure (told by the sign of the equilibrium function at the
+// liquid-vapour pressure; temperatures without a two-phase split are
 // skipped), the crossing then refined to 0.01 K. Sets TQ2 (the middle of the
 // last bracket) and PQ2; false when the pressures do not cross.
 bool Q2_Search();

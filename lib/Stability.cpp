@@ -707,13 +707,16 @@ bool Rachford_Rice(const double* z, const double* K, double& beta)
 }
 
 // Two-phase flash at (TK, P) by successive substitution on ln K from the
-// fugacity coefficients of the liquid (slot phaseX) and vapour (slot phaseY);
-// false when it does not converge or falls onto one phase.
+// fugacity coefficients of the liquid (slot phaseX) and vapour (slot phaseY),
+// accelerated every fifth step by the dominant-eigenvalue extrapolation of
+// Crowe & Nishio (1975), which near a critical point saves most of the slow
+// steps; false when it does not converge or falls onto one phase.
 bool Flash_At(PhaseFunction func, int EoS, int phaseX, int phaseY, double* z, double TK, double P,
               Flash_State& f)
 {
     double salt[5] = {0, 0, 0, 0, 0};
-    for (int it = 0; it < 500; it++) {
+    double step[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, last_step[10];
+    for (int it = 0; it < 300; it++) {
         if (!Rachford_Rice(z, f.K, f.beta)) return false;
         for (int i = 0; i < 10; i++) {
             f.x[i] = z[i] > 0.0 ? z[i] / (1.0 + f.beta * (f.K[i] - 1.0)) : 0.0;
@@ -725,16 +728,32 @@ bool Flash_At(PhaseFunction func, int EoS, int phaseX, int phaseY, double* z, do
         double change = 0.0;
         bool trivial = true;
         for (int i = 0; i < 10; i++) {
+            last_step[i] = step[i];
+            step[i] = 0.0;
             if (!(z[i] > 0.0)) continue;
             const double phiX = Gas_Record(i)->Coefficient[phaseX], phiY = Gas_Record(i)->Coefficient[phaseY];
             if (!(phiX > 0.0 && phiY > 0.0)) return false;
             const double K = phiX / phiY;
-            change = std::max(change, std::fabs(std::log(K / f.K[i])));
+            step[i] = std::log(K / f.K[i]);
+            change = std::max(change, std::fabs(step[i]));
             if (std::fabs(std::log(K)) > 1e-4) trivial = false;
             f.K[i] = K;
         }
         if (trivial) return false;
         if (change < 1e-11) return Rachford_Rice(z, f.K, f.beta) && std::fabs(f.VX - f.VY) > 0.1;
+        if (it % 5 == 4) {
+            // Steps shrinking by lambda each time add up to step lambda/(1 - lambda).
+            double dot = 0.0, last = 0.0;
+            for (int i = 0; i < 10; i++) {
+                dot += step[i] * last_step[i];
+                last += last_step[i] * last_step[i];
+            }
+            const double lambda = last > 0.0 ? dot / last : 0.0;
+            if (lambda > 0.0 && lambda < 0.98) {
+                for (int i = 0; i < 10; i++)
+                    if (z[i] > 0.0) f.K[i] *= std::exp(step[i] * lambda / (1.0 - lambda));
+            }
+        }
     }
     return false;
 }
@@ -798,25 +817,52 @@ Stability_Split Stability_Flash(PhaseFunction func, int EoS, int phaseX, int pha
     if (!ok_a) return out;
     fa = fb = f;
     ok_a = Flash_At(func, EoS, phaseX, phaseY, z, TK, a, fa);
-    const bool ok_b = Flash_At(func, EoS, phaseX, phaseY, z, TK, b, fb);
+    bool ok_b = Flash_At(func, EoS, phaseX, phaseY, z, TK, b, fb);
     // Where a flash at an end fails, the fluid there is one phase: its volume
     // bounds the split all the same.
     const double Va = ok_a ? Mixture_Volume(fa) : 1e300;
     const double Vb = ok_b ? Mixture_Volume(fb) : 0.0;
     if (!(Vbulk < Va && Vbulk > Vb)) return out;
+    // Regula falsi (Illinois) on Vmix(P) - Vbulk between the ends, a bisection
+    // step where the flash does not converge or the bracket shrinks slowly.
+    double ga = ok_a ? Va - Vbulk : 0.0, gb = ok_b ? Vb - Vbulk : 0.0;
     double Pm = std::sqrt(a * b);
+    int side = 0;
     for (int k = 0; k < 100 && (b - a) > 1e-12 * b; k++) {
-        Pm = 0.5 * (a + b);
+        Pm = (ok_a && ok_b) ? b - gb * (b - a) / (gb - ga) : 0.5 * (a + b);
+        if (!(Pm > a && Pm < b)) Pm = 0.5 * (a + b);
         Flash_State fm = f;
         if (!Flash_At(func, EoS, phaseX, phaseY, z, TK, Pm, fm)) {
             // Outside the converging range: step towards the middle.
-            if (Pm < std::sqrt(Plo * Phi)) a = Pm; else b = Pm;
+            if (Pm < std::sqrt(Plo * Phi)) {
+                a = Pm;
+                ok_a = false;
+            } else {
+                b = Pm;
+                ok_b = false;
+            }
             continue;
         }
         f = fm;
-        (Mixture_Volume(f) > Vbulk ? a : b) = Pm;
+        const double g = Mixture_Volume(f) - Vbulk;
+        if (std::fabs(g) < 1e-12 * Vbulk) break;
+        if (g > 0.0) {
+            a = Pm;
+            ga = g;
+            ok_a = true;
+            if (side == -1) gb *= 0.5;
+            side = -1;
+        } else {
+            b = Pm;
+            gb = g;
+            ok_b = true;
+            if (side == 1) ga *= 0.5;
+            side = 1;
+        }
     }
+    // A split only where its two phases make up the bulk molar volume.
     if (!Flash_At(func, EoS, phaseX, phaseY, z, TK, Pm, f)) return out;
+    if (!(std::fabs(Mixture_Volume(f) - Vbulk) < 1e-6 * Vbulk)) return out;
 
     // Both phases as the flash stores them.
     for (int i = 0; i < 10; i++) {

@@ -127,7 +127,7 @@ void Print_No_Convergence(double x, double fx)
     if (std::isfinite(fx))
         std::cout << "\tf(x) = " << fx << std::endl;
     else
-        std::cout << "\tf(x): no finite value, the equation of state has none here" << std::endl;
+        std::cout << "\tf(x): no finite value, the state lies outside the model" << std::endl;
     std::cout << Rule << std::flush;
 }
 

@@ -194,7 +194,7 @@ TEST(RandomDialogue, OnceHungOrPrintedNaN)
         {FI_DENSITY_EXE, "40.3672 6 1 0 0 0 2 1.97341 1 100 0 0 0 y 60.1225 f y n", no_value},
         // "Pressure = -nan" after a restart at 1e5 MPa.
         {FI_DENSITY_EXE, "5 1 0.5 0.5 0 0 3 -10 2 1 100 0 0 0 n f y 0.3 0.7 1e5 1e-12 n y n",
-         "\nNo solution: the equation of state has no finite value; the last finite state is shown\n"},
+         "\nNo solution: the equation of state has no finite value; the last finite state is shown"},
         // A vapour fraction of NaN at 1.7e308 cc/mol; "inf bar" at 1.7e308 MPa.
         {FI_FOURPHASE_EXE, "-2.98111 5 1 0 0 0 1 1.7e308 2 22 36 22 20 n f n",
          "\nNo solution: volume fraction is not a value between 0 and 1"},

@@ -24,10 +24,23 @@
 namespace {
 
 #ifdef FI_SANITIZE_BUILD
-const int Runs = 20, Timeout = 150;   // per program: the sanitizers slow the programs many times
+const int Runs = 20;             // per program: the sanitizers slow the programs many times
+const double Hang = 100.0;       // s
 #else
-const int Runs = 100, Timeout = 10;
+const int Runs = 100;
+const double Hang = 10.0;
 #endif
+
+// Runs a program on the answers, one a line; how long it took, in seconds.
+Density_Run Timed_Run(const char* exe, const std::vector<std::string>& answers, double& seconds)
+{
+    std::string text;
+    for (const std::string& w : answers) text += w + "\n";
+    const auto start = std::chrono::steady_clock::now();
+    Density_Run run = Run_Program(exe, text);
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return run;
+}
 
 // What is wrong with a run, or ""; the results' bounds only with `bounds`:
 // densities 0-2 g/cc, fractions 0-1, salinities 0-30 mass %, pressures above 0.
@@ -36,7 +49,7 @@ std::string Fault(const Density_Run& run, bool bounds = true)
     const std::regex number("(^|[^a-z])[-+]?(nan|inf)([^a-z]|$)", std::regex::icase);
     const std::regex file_name("(file : |Filename : |results file )\\S*");   // any word
     const std::string ended = "Input ended before the dialogue was complete; no results were written.";
-    if (run.status == 124) return "hang";
+    if (run.status == 124) return "hang";   // the 120 s of Run_Program
     if (run.status != 0 && !(run.status == 1 && Ends_With(run.transcript, ended))) return "exit status " + std::to_string(run.status);
     if (!run.errors.empty()) return "standard error " + run.errors.substr(0, 300);
     if (std::regex_search(std::regex_replace(run.transcript, file_name, ""), number)) return "nan/inf on the console";
@@ -147,13 +160,6 @@ struct Dialogue {
     }
 };
 
-std::string Joined(const std::vector<std::string>& words, char separator)
-{
-    std::string text;
-    for (const std::string& w : words) text += w + separator;
-    return text;
-}
-
 void Random_Dialogues(const char* exe, bool density, unsigned seed)
 {
     const char* runs = std::getenv("FI_RANDOM_DIALOGUES");
@@ -163,11 +169,15 @@ void Random_Dialogues(const char* exe, bool density, unsigned seed)
     for (int k = 0; k < n; ++k) {
         Dialogue d{gen, {}};
         d.Build(density);
-        const Density_Run run = Run_Program(exe, Joined(d.words, '\n'), Timeout);
+        double seconds = 0;
+        const Density_Run run = Timed_Run(exe, d.words, seconds);
         files += !run.contents.empty();
         ended += run.status == 1;
-        const std::string fault = Fault(run);
-        if (!fault.empty() && ++failures <= 20) ADD_FAILURE() << fault << "\n  answers: " << Joined(d.words, ' ');
+        const std::string fault = seconds > Hang ? "hang" : Fault(run);
+        if (fault.empty() || ++failures > 20) continue;
+        std::string answers;
+        for (const std::string& w : d.words) answers += w + " ";
+        ADD_FAILURE() << fault << "\n  answers: " << answers;
     }
     std::printf("%d dialogues: %d wrote results, %d ran out of answers\n", n, files, ended);
     EXPECT_EQ(failures, 0);
@@ -203,10 +213,9 @@ TEST(RandomDialogue, OnceHungOrPrintedNaN)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answers);
         std::istringstream words(std::string(c.answers) + " n n n n n n");
-        std::vector<std::string> answers{std::istream_iterator<std::string>(words), {}};
-        const auto start = std::chrono::steady_clock::now();
-        const Density_Run run = Run_Program(c.exe, Joined(answers, '\n'), Timeout);
-        EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), Timeout / 10.0);
+        double seconds = 0;
+        const Density_Run run = Timed_Run(c.exe, {std::istream_iterator<std::string>(words), {}}, seconds);
+        EXPECT_LT(seconds, Hang / 10.0);
         EXPECT_EQ(Fault(run, false), "");
         EXPECT_NE(run.transcript.find(c.said), std::string::npos);
     }

@@ -59,10 +59,9 @@ inline std::string Read_File(const std::string& path)
 }
 
 // Feeds `answers` to standard input of the program `exe`, run in an empty
-// directory of its own under a timeout (120 s by default: sanitizer builds are
-// slow), so that a dialogue that waits for more input can never hang the
-// tests. A program killed by a signal has status 128 + the signal number.
-inline Density_Run Run_Program(const char* exe, const std::string& answers, int seconds = 120)
+// directory of its own under a 120-second timeout (sanitizer builds are slow),
+// so that a dialogue that waits for more input can never hang the tests.
+inline Density_Run Run_Program(const char* exe, const std::string& answers)
 {
     namespace fs = std::filesystem;
     char pattern[] = "/tmp/fidensity.XXXXXX";
@@ -76,7 +75,7 @@ inline Density_Run Run_Program(const char* exe, const std::string& answers, int 
         script << answers;
     }
     std::ostringstream command;
-    command << "cd '" << work.string() << "' && timeout " << seconds << " '" << exe << "' < '"
+    command << "cd '" << work.string() << "' && timeout 120 '" << exe << "' < '"
             << (base / "answers.txt").string() << "' > '" << (base / "transcript.txt").string()
             << "' 2> '" << (base / "stderr.txt").string() << "'";
     const int raw = std::system(command.str().c_str());

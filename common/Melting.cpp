@@ -127,7 +127,7 @@ void Print_No_Convergence(double x, double fx)
     if (std::isfinite(fx))
         std::cout << "\tf(x) = " << fx << std::endl;
     else
-        std::cout << "\tf(x): no finite value, the equation of state has none here" << std::endl;
+        std::cout << "\tf(x): no finite value, the state lies outside the model" << std::endl;
     std::cout << Rule << std::flush;
 }
 
@@ -342,9 +342,12 @@ double Melting_Equilibrium(bool isochoric, int syst, double* zgas, double* molal
     // No finite pressure, one above the bound of the pressure search, or an
     // isochoric phase below the floor: the state lies far outside the model
     // and has no equilibrium (the water volumes above the bound are not even
-    // found).
-    if (!(P <= Pressure_Bound)) return No_Value;
-    if (isochoric && !(P >= Isochoric_Pressure_Floor)) return No_Value;
+    // found). Nor does the non-aqueous phase keep the values without a finite
+    // value that the solubility model may have left there.
+    if (!(P <= Pressure_Bound) || (isochoric && !(P >= Isochoric_Pressure_Floor))) {
+        Phase_Without_Value(phase);
+        return No_Value;
+    }
 
     // Water activity from the osmotic coefficient: ln a = -phi * (moles of ions
     // per mole of water), referred to the mole fraction of water.
@@ -358,6 +361,7 @@ double Melting_Equilibrium(bool isochoric, int syst, double* zgas, double* molal
     // no equilibrium, not the zero of one.
     if (std::isnan(H2O.Activity[aq])) {
         H2O.Activity[aq] = 0.0;
+        Phase_Without_Value(phase);
         return No_Value;
     }
 

@@ -35,9 +35,10 @@ double VdP_H2O(int phase, double TK, double PMPa, double P0);
 // CaCl2, MgCl2; read as five entries). Isochoric: the molar volume Vcm of the
 // non-aqueous phase is fixed and its pressure, found from the equation of
 // state EoSvapour, is written back through PMPa; otherwise *PMPa is given.
-// NaN where there is no equilibrium to evaluate: a pressure that is not
-// finite or lies above 250 MPa (the bound of the pressure search, far outside
-// the model), or no water activity.
+// NaN where there is no equilibrium to evaluate, far outside the model: a
+// pressure that is not finite or lies above 250 MPa (the bound of the pressure
+// search), an isochoric phase below 1 kPa, no water activity, or a phase
+// without a finite volume or fugacity by the clathrate equation of state.
 double Melting_Equilibrium(bool isochoric, int syst, double* zgas, double* molal, double TK,
                            double* PMPa, double Vcm);
 

@@ -76,13 +76,17 @@ Split Pure_Gas_Split(int gas, double* zgas, double Vh, double TK, double& P, dou
     Molar_Volume[1] = Vvap;
     Fvap = Vvap * (Vliq - Vh) / (Vh * (Vliq - Vvap));
     // A molar volume near the largest double overflows both products: the
-    // same lever rule with the ratio taken first.
+    // same lever rule with the ratio taken first. Near the smallest double the
+    // fraction itself has no finite value, and the report says so.
     if (!std::isfinite(Fvap)) Fvap = (Vvap / Vh) * (Vliq - Vh) / (Vliq - Vvap);
     const int index = gas == 1 ? 1 : 4;   // CO2 or C2H6 in the composition vector
     Gas_Molefractions(index, 1, zgas[index]);
     Gas_Molefractions(index, 2, zgas[index]);
     cout << endl << endl << "Liquid-Vapour equilibrium at clathrate melting";
-    cout << endl << "\tFraction vapour = " << Fvap;
+    if (std::isfinite(Fvap))
+        cout << endl << "\tFraction vapour = " << Fvap;
+    else
+        cout << endl << "\tFraction vapour: no finite value";
     cout << endl << "\tVm(liquid) = " << Molar_Volume[2] << " cc/mol";
     cout << endl << "\tVm(vapour) = " << Molar_Volume[1] << " cc/mol";
     cout << endl;

@@ -121,10 +121,8 @@ const double No_Value = std::numeric_limits<double>::quiet_NaN();
 // failure, before the first evaluation) are kept as 0, no value.
 class Last_Finite_State {
 public:
-    Last_Finite_State(Phases& s, int phaseX, int phaseY, const double* bulk_gas,
-                      const double* bulk_salt, std::initializer_list<double*> extra)
-        : s_(s), phaseX_(phaseX), phaseY_(phaseY), bulk_gas_(bulk_gas), bulk_salt_(bulk_salt),
-          extra_(extra)
+    Last_Finite_State(Phases& s, int phaseX, int phaseY, std::initializer_list<double*> extra)
+        : s_(s), phaseX_(phaseX), phaseY_(phaseY), extra_(extra)
     {
     }
 
@@ -194,8 +192,6 @@ private:
 
     Phases& s_;
     const int phaseX_, phaseY_;
-    const double* const bulk_gas_;
-    const double* const bulk_salt_;
     const std::vector<double*> extra_;
     std::vector<double> values_;
 };
@@ -574,7 +570,7 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
     // compositions there; the zero function. Where the equation of state has
     // no finite value the evaluation is undone: NaN.
     if (methode == 1) Ph = x2;   // the state the start compositions belong to
-    Last_Finite_State last(s, phaseX, phaseY, bulk_gas, bulk_salt, {&Th, &Ph});
+    Last_Finite_State last(s, phaseX, phaseY, {&Th, &Ph});
     last.Start(fstart);
     auto zero = [&](double estimate) {
         if (methode == 1)
@@ -680,7 +676,7 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
     // amount fraction, which gives the next compositions.
     // Where the equation of state has no finite value the evaluation is
     // undone: NaN.
-    Last_Finite_State last(s, phaseX, phaseY, bulk_gas, bulk_salt, {&Fvol});
+    Last_Finite_State last(s, phaseX, phaseY, {&Fvol});
     last.Start(fstart);
     auto zero = [&](double P) {
         double value = No_Value;

@@ -424,8 +424,14 @@ double Ask_Start_Temperature()
 // from the typed point, the previous end point being the other secant point.
 void Ask_Precision(Secant& it)
 {
-    std::cout << std::endl;
-    it.precision = Ask_Double("\tNew Precision (default is 1e-12) = ");
+    // A precision of 0 or below could never be met: the search would run all
+    // its passes.
+    for (;;) {
+        std::cout << std::endl;
+        it.precision = Ask_Double("\tNew Precision (default is 1e-12) = ");
+        if (it.precision > 0.0) break;
+        std::cout << "\tERROR: the precision must be larger than 0";
+    }
     std::cout << std::endl << "Iteration number: ";
 }
 

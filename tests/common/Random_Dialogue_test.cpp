@@ -56,8 +56,11 @@ std::string Fault(const Density_Run& run, bool bounds = true)
     bounds = bounds && !std::regex_search(run.transcript, std::regex("warning", std::regex::icase));
     for (const auto& file : run.contents) {
         if (std::regex_search(std::regex_replace(file.second, file_name, ""), number)) return "nan/inf in the results";
+        // A file that says after its header that there is no solution passes
+        // no value off as valid.
+        const bool stated = file.second.find("\nNo solution: ") != std::string::npos;
         std::istringstream lines(file.second);
-        for (std::string line; bounds && std::getline(lines, line);) {
+        for (std::string line; bounds && !stated && std::getline(lines, line);) {
             const std::string label = line.substr(0, line.find('\t'));
             const bool salt = label == "NaCl" || label == "KCl" || label == "CaCl2" || label == "MgCl2";
             const bool fraction = label.rfind("x(", 0) == 0 || label == "Volume fraction" || label == "Frac (rel)";

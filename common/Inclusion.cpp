@@ -1,5 +1,6 @@
 #include "Inclusion.h"
 
+#include <cmath>
 #include <cstddef>
 
 #include "Lvequil.h"
@@ -143,7 +144,9 @@ void Store_Bulk_Inclusion(const Bulk_Amounts& bulk)
         for (int j = 0; j < 5; j++) Bulk_Ions[j]->Molefraction[0] = bulk.n[5 + j] / sum;
     }
     Molefractions(0);
-    if (bulk.Vt > 0) Molar_Volume[0] = 1 / bulk.Vt;
+    // A phase of a molar volume near the largest double leaves an amount too
+    // small to invert: no volume rather than an infinite one.
+    if (bulk.Vt > 0 && std::isfinite(1 / bulk.Vt)) Molar_Volume[0] = 1 / bulk.Vt;
     Density[0] = Converted_Density(Molar_Volume[0], moles, imoles);
 }
 

@@ -212,6 +212,9 @@ TEST(RandomDialogue, OnceHungOrPrintedNaN)
         {FI_FOURPHASE_EXE, "-2.98111 5 1 0 0 0 1 1.7e308 2 22 36 22 20 n f n",
          "\nNo solution: volume fraction is not a value between 0 and 1"},
         {FI_DENSITY_EXE, "-3.48547 2 0.5024 0 0.4976 0 4 1.7e308 1 9 6 84 8 2 n f n y", ""},
+        // "Vm inf" of the whole inclusion with a carbonic phase of 1.7e308 cc/mol.
+        {FI_DENSITY_EXE, "21.3229 4 0 0 1 0 1 1.7e308 1 0 0 18.29 81.71 y 51.738 f.txt y n",
+         "\nNo solution: the salinity search did not converge"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answers);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Lvequil.h"
+#include "lib/Console_Session.h"
 #include "Numdef.h"
 #include "Peng.h"
 #include "Saturati.h"
@@ -18,24 +19,6 @@
 namespace {
 
 Gas* const Gases[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
-
-// Runs a piece of code with std::cin reading `input` and std::cout captured.
-struct Console_Session {
-    std::istringstream in;
-    std::ostringstream out;
-    std::streambuf* old_in;
-    std::streambuf* old_out;
-    explicit Console_Session(const std::string& input) : in(input)
-    {
-        old_in = std::cin.rdbuf(in.rdbuf());
-        old_out = std::cout.rdbuf(out.rdbuf());
-    }
-    ~Console_Session()
-    {
-        std::cin.rdbuf(old_in);
-        std::cout.rdbuf(old_out);
-    }
-};
 
 int Count(const std::string& text, const std::string& what)
 {

@@ -10,6 +10,7 @@
 
 #include "Chueh.h"
 #include "Lvequil.h"
+#include "lib/Console_Session.h"
 #include "Numdef.h"
 #include "Peng.h"
 #include "Redlich.h"
@@ -30,23 +31,6 @@ double Cubic_Phase(int EoS, int phase, double* gas, double*, double T, double P)
     }
     return V;
 }
-
-struct Console_Session {
-    std::istringstream in;
-    std::ostringstream out;
-    std::streambuf* old_in;
-    std::streambuf* old_out;
-    explicit Console_Session(const std::string& input) : in(input)
-    {
-        old_in = std::cin.rdbuf(in.rdbuf());
-        old_out = std::cout.rdbuf(out.rdbuf());
-    }
-    ~Console_Session()
-    {
-        std::cin.rdbuf(old_in);
-        std::cout.rdbuf(old_out);
-    }
-};
 
 double Mixture[10] = {0, 0.80, 0.15, 0.05, 0, 0, 0, 0, 0, 0};
 double No_Salt[5] = {0, 0, 0, 0, 0};

@@ -116,6 +116,7 @@ void Restore_Start_State()
     Melting_Failure = nullptr;
     Last_Search_End = Search_Own;
     Last_Search_Words = nullptr;
+    Flash_Stability = true;
 }
 
 void Add_Phase_Amounts(Bulk_Amounts& bulk, int slot, double fraction, bool ions)

@@ -248,6 +248,9 @@ bool Q2_Search()
     };
     double high = 0.0;   // last temperature with the clathrate pressure above
     double low = 0.0;    // first temperature below it with the clathrate pressure below
+    // The scan takes the flash's own splits: a temperature where it finds none
+    // is skipped without the stability analysis, which the crossing then has.
+    Flash_Stability = false;
     for (double T = Tstart; T >= Tlow && low == 0.0; T -= 1.0) {
         bool above = false;
         if (!pass(T, above)) continue;
@@ -256,6 +259,7 @@ bool Q2_Search()
         else if (high > 0.0)
             low = T;
     }
+    Flash_Stability = true;
     if (low == 0.0) return false;
     while (high - low > 0.01) {
         const double mid = 0.5 * (high + low);

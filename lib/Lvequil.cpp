@@ -17,6 +17,7 @@ double Kgas[10] = {1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0};
 double Ksalt[5] = {1.0, 1.0, 1.0, 1.0, 1.0};
 Search_End Last_Search_End = Search_Own;
 const char* Last_Search_Words = nullptr;
+bool Flash_Stability = true;
 
 namespace {
 
@@ -734,7 +735,7 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
         analysed = false;
         Last_Search_End = Search_Own;
         Last_Search_Words = nullptr;
-        if (doubtful || outside || !stopped || it.diverged) {
+        if ((doubtful || outside || !stopped || it.diverged) && Flash_Stability) {
             split = Stability_Flash(func, EoS, phaseX, phaseY, bulk_gas, bulk_salt, Vbulk, Tlv);
             Stability_Report(split);
             analysed = split.found;

@@ -28,6 +28,11 @@ enum Search_End { Search_Own, Search_By_Stability, Search_None };
 extern Search_End Last_Search_End;
 extern const char* Last_Search_Words;
 
+// Whether the flash runs the stability analysis after ending without a split
+// (on by default). A caller that scans many temperatures for one where the
+// flash splits the fluid can skip the analysis at the others.
+extern bool Flash_Stability;
+
 // Raoult's-law K-factors; returns the bubble pressure (Fgas = 0, w the liquid)
 // or the dew pressure (Fgas != 0, w the vapour), MPa; 0 when TK <= 0. Here and
 // in Wilson's correlation a K-factor that is not positive and finite is 1.

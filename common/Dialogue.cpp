@@ -61,6 +61,17 @@ const char* Off_Curve_Temperature(double TK)
     return "\tERROR: Th is below the triple point";
 }
 
+// Asks `prompt` until `check` accepts the number, printing its refusal.
+double Ask_Checked(const char* prompt, const char* (*check)(double))
+{
+    for (;;) {
+        const double value = Ask_Double(prompt);
+        const char* error = check(value);
+        if (error == nullptr) return value;
+        cout << error;
+    }
+}
+
 }  // namespace
 
 int Ask_Menu(const char* const* entries, int count, const char* error)
@@ -135,12 +146,7 @@ const char* Check_Model_Temperature(double celsius)
 
 double Ask_Model_Temperature(const char* prompt)
 {
-    for (;;) {
-        const double celsius = Ask_Double(prompt);
-        const char* error = Check_Model_Temperature(celsius);
-        if (error == nullptr) return celsius + 273.15;
-        cout << error;
-    }
+    return Ask_Checked(prompt, Check_Model_Temperature) + 273.15;
 }
 
 void Ask_Melting_Temperature()
@@ -215,12 +221,7 @@ const char* Check_Molar_Volume(double V)
 
 double Ask_Molar_Volume()
 {
-    for (;;) {
-        const double V = Ask_Double("\n\tMolar volume (cc/mol) = ");
-        const char* error = Check_Molar_Volume(V);
-        if (error == nullptr) return V;
-        cout << error;
-    }
+    return Ask_Checked("\n\tMolar volume (cc/mol) = ", Check_Molar_Volume);
 }
 
 // A density of zero or below would give no molar volume at all; one that
@@ -233,12 +234,7 @@ const char* Check_Density(double D)
 
 double Ask_Density_Value()
 {
-    for (;;) {
-        const double D = Ask_Double("\n\tDensity (g/cc) = ");
-        const char* error = Check_Density(D);
-        if (error == nullptr) return D;
-        cout << error;
-    }
+    return Ask_Checked("\n\tDensity (g/cc) = ", Check_Density);
 }
 
 const char* Check_Homogenisation_Temperature(double celsius, bool clathrate_melts_first)
@@ -281,12 +277,7 @@ const char* Check_Homogenisation_Pressure(double P)
 
 double Ask_Homogenisation_Pressure()
 {
-    for (;;) {
-        const double P = Ask_Double("\n\tHomogenisation Pressure (MPa) = ");
-        const char* error = Check_Homogenisation_Pressure(P);
-        if (error == nullptr) return P;
-        cout << error;
-    }
+    return Ask_Checked("\n\tHomogenisation Pressure (MPa) = ", Check_Homogenisation_Pressure);
 }
 
 void Set_Density_Data(int mean, double value, double& T, double& P, double& V, double& D)

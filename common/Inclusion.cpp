@@ -6,6 +6,7 @@
 #include "Lvequil.h"
 #include "Melting.h"
 #include "Numdef.h"
+#include "Reid.h"
 
 double TmClath;
 double PmClath;
@@ -109,6 +110,9 @@ void Restore_Start_State()
     Copy(Fraction, Start.Fraction);
     Copy(Kgas, Start.Kgas);
     Copy(Ksalt, Start.Ksalt);
+    // The records' critical constants are those of the start again: the next
+    // equation of state must write its table anew.
+    Critical_Constants_Changed();
     TmClath = PmClath = MmClath = Vlee = 0.0;
     syst = EoSclath = EoSvapour = EoSaqueous = structure = 0;
     for (int i = 0; i < 10; i++) moles[i] = Raman[i] = Ratio[i] = 0.0;

@@ -79,9 +79,9 @@ Split Pure_Gas_Split(int gas, double* zgas, double Vh, double TK, double& P, dou
     // same lever rule with the ratio taken first. Near the smallest double the
     // fraction itself has no finite value, and the report says so.
     if (!std::isfinite(Fvap)) Fvap = (Vvap / Vh) * (Vliq - Vh) / (Vliq - Vvap);
-    const int index = gas == 1 ? 1 : 4;   // CO2 or C2H6 in the composition vector
-    Gas_Molefractions(index, 1, zgas[index]);
-    Gas_Molefractions(index, 2, zgas[index]);
+    // The gas index is its place in the composition vector.
+    Gas_Molefractions(gas, 1, zgas[gas]);
+    Gas_Molefractions(gas, 2, zgas[gas]);
     cout << endl << endl << "Liquid-Vapour equilibrium at clathrate melting";
     if (std::isfinite(Fvap))
         cout << endl << "\tFraction vapour = " << Fvap;

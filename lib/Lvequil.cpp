@@ -301,6 +301,40 @@ struct Secant {
     }
 };
 
+// The result block of both reports: temperature (with the report's own
+// degree text), pressure, the flash's volume fraction of vapour (when given),
+// zero function, passes and both phases.
+void Phase_Report(const char* title, int phase, const double* gas, const double* salt,
+                  const double* bulk_gas, const double* bulk_salt, const char* const* gas_labels);
+void Print_Pressure(double P);
+void Print_Zero_Function(double f);
+
+template <class State>
+void Result_Block(const State& s, int phaseX, int phaseY, const double* bulk_gas, const double* bulk_salt,
+                  double T, const char* degrees, double P, const double* Fvol, double f, long amount,
+                  const char* const* gas_labels)
+{
+    std::cout.precision(6);
+    std::cout << std::endl << Stars;
+    std::cout << std::endl << "Result of Liquid-Vapour Equilibria Calculations";
+    std::cout << std::endl << std::endl << "Temperature = " << T << " K, " << (T - 273.15) << degrees;
+    Print_Pressure(P);
+    if (Fvol != nullptr) std::cout << std::endl << "Volume fraction vapour = " << *Fvol;
+    Print_Zero_Function(f);
+    std::cout << std::endl << "Number of iterations : " << amount;
+    Phase_Report("Phase 1", phaseX, s.xgas, s.xsalt, bulk_gas, bulk_salt, gas_labels);
+    Phase_Report("Phase 2", phaseY, s.ygas, s.ysalt, bulk_gas, bulk_salt, gas_labels);
+    std::cout << std::endl;
+}
+
+// How the search ended, for a caller that reports it in words: on its own, or
+// after the stability analysis, which found its answer or not.
+void Note_Search_End(bool analysis_ran, bool found, const char* words)
+{
+    Last_Search_End = !analysis_ran ? Search_Own : found ? Search_By_Stability : Search_None;
+    Last_Search_Words = analysis_ran ? words : nullptr;
+}
+
 void Phase_Report(const char* title, int phase, const double* gas, const double* salt,
                   const double* bulk_gas, const double* bulk_salt, const char* const* gas_labels)
 {
@@ -608,29 +642,18 @@ void BubbleDew_Point(PhaseFunction func, int methode, int EoS, int phaseX, int p
     Stability_Result analysis{Stability_None_At_Temperature, 0.0};
     bool analysed = false;
     auto report = [&](bool stopped) {
-        std::cout.precision(6);
-        std::cout << std::endl << Stars;
-        std::cout << std::endl << "Result of Liquid-Vapour Equilibria Calculations";
-        std::cout << std::endl << std::endl << "Temperature = " << Th << " K, " << (Th - 273.15) << " \xB0" "C";
-        Print_Pressure(Ph);
-        Print_Zero_Function(it.fhigh);
-        std::cout << std::endl << "Number of iterations : " << it.amount;
-        Phase_Report("Phase 1", phaseX, s.xgas, s.xsalt, bulk_gas, bulk_salt, Gas_Labels);
-        Phase_Report("Phase 2", phaseY, s.ygas, s.ysalt, bulk_gas, bulk_salt, Gas_Labels);
-        std::cout << std::endl;
+        Result_Block(s, phaseX, phaseY, bulk_gas, bulk_salt, Th, " \xB0" "C", Ph, nullptr, it.fhigh, it.amount,
+                     Gas_Labels);
         const bool doubtful = Report_Checks(it, s, phaseX, phaseY, bulk_gas,
                                             "No solution: summation of a.s.fractions is not equal to 1");
-        analysed = false;
-        Last_Search_End = Search_Own;
-        Last_Search_Words = nullptr;
-        if (doubtful || !stopped || it.diverged) {
+        const bool run = doubtful || !stopped || it.diverged;
+        if (run) {
             analysis = Stability_Analysis(func, EoS, phaseX, phaseY, bulk_gas, bulk_salt, methode, Th, Ph,
                                           mode, it.precision);
             Stability_Report(analysis);
-            analysed = Stability_Boundary(analysis);
-            Last_Search_End = analysed ? Search_By_Stability : Search_None;
-            Last_Search_Words = Stability_Words(analysis);
         }
+        analysed = run && Stability_Boundary(analysis);
+        Note_Search_End(run, analysed, Stability_Words(analysis));
     };
 
     // The incipient phase's composition and a new estimate typed by the user.
@@ -714,17 +737,8 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
     Stability_Split split{false, false, 0.0, 0.0};
     bool analysed = false;
     auto report = [&](bool stopped) {
-        std::cout.precision(6);
-        std::cout << std::endl << Stars;
-        std::cout << std::endl << "Result of Liquid-Vapour Equilibria Calculations";
-        std::cout << std::endl << std::endl << "Temperature = " << Tlv << " K, " << (Tlv - 273.15) << "\xB0" "C";
-        Print_Pressure(it.result);
-        std::cout << std::endl << "Volume fraction vapour = " << Fvol;
-        Print_Zero_Function(it.fhigh);
-        std::cout << std::endl << "Number of iterations : " << it.amount;
-        Phase_Report("Phase 1", phaseX, s.xgas, s.xsalt, bulk_gas, bulk_salt, Flash_Gas_Labels);
-        Phase_Report("Phase 2", phaseY, s.ygas, s.ysalt, bulk_gas, bulk_salt, Flash_Gas_Labels);
-        std::cout << std::endl;
+        Result_Block(s, phaseX, phaseY, bulk_gas, bulk_salt, Tlv, "\xB0" "C", it.result, &Fvol, it.fhigh, it.amount,
+                     Flash_Gas_Labels);
         const bool outside = Fvol <= 0.0 || Fvol >= 1.0;
         if (outside)
             std::cout << std::endl << "No solution: volume fraction is not a value between 0 and 1";
@@ -732,16 +746,13 @@ void LiqVap_Equilibrium(PhaseFunction func, int EoS, int phaseX, int phaseY, dou
             std::cout << std::endl << "Warning: reversed solution, volume fraction vapour = " << 1.0 - Fvol;
         const bool doubtful = Report_Checks(it, s, phaseX, phaseY, bulk_gas,
                                             "No solution: summation of a.s. fractions is not equal to 1");
-        analysed = false;
-        Last_Search_End = Search_Own;
-        Last_Search_Words = nullptr;
-        if ((doubtful || outside || !stopped || it.diverged) && Flash_Stability) {
+        const bool run = (doubtful || outside || !stopped || it.diverged) && Flash_Stability;
+        if (run) {
             split = Stability_Flash(func, EoS, phaseX, phaseY, bulk_gas, bulk_salt, Vbulk, Tlv);
             Stability_Report(split);
-            analysed = split.found;
-            Last_Search_End = analysed ? Search_By_Stability : Search_None;
-            Last_Search_Words = Stability_Words(split);
         }
+        analysed = run && split.found;
+        Note_Search_End(run, analysed, Stability_Words(split));
     };
 
     // The liquid's composition, the vapour fraction and a pressure typed by

@@ -8,29 +8,13 @@
 #include <sstream>
 #include <string>
 
-#include "Chueh.h"
 #include "Lvequil.h"
 #include "lib/Console_Session.h"
 #include "Numdef.h"
-#include "Peng.h"
-#include "Redlich.h"
-#include "Soave.h"
 #include "Stability.h"
+#include "lib/Cubic_Phase.h"
 
 namespace {
-
-double Cubic_Phase(int EoS, int phase, double* gas, double*, double T, double P)
-{
-    const int root = phase == 1 ? 2 : 0;
-    double V = 0.0;
-    switch (EoS) {
-    case 12: if ((V = Volume_Chueh(root, gas, T, P)) > 0.0) Fugacity_Chueh(phase, gas, T, P, V); break;
-    case 43: if ((V = Volume_Peng(root, gas, T, P)) > 0.0) Fugacity_Peng(phase, gas, T, P, V); break;
-    case 48: if ((V = Volume_Redlich(root, gas, T, P)) > 0.0) Fugacity_Redlich(phase, gas, T, P, V); break;
-    case 55: if ((V = Volume_Soave(root, gas, T, P)) > 0.0) Fugacity_Soave(phase, gas, T, P, V); break;
-    }
-    return V;
-}
 
 double Mixture[10] = {0, 0.80, 0.15, 0.05, 0, 0, 0, 0, 0, 0};
 double No_Salt[5] = {0, 0, 0, 0, 0};

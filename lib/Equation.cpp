@@ -170,105 +170,138 @@ double RealChoiceAbove(int what, double bmin, double re1, double re2, double re3
     return found ? best : 0.0;
 }
 
-double RootSectant(SectantFunction func, double x1, double x2, double* array1, double* array2,
-                   double c1, double c2, double accuracy, int maxit) {
-    double flow = func(x1, array1, array2, c1, c2);
-    double fhigh = func(x2, array1, array2, c1, c2);
-
-    // The current point is the start value with the smaller residual.
-    double current, previous;
-    if (std::fabs(flow) < std::fabs(fhigh)) {
-        current = x1;
-        previous = x2;
-        double swap = flow;
-        flow = fhigh;
-        fhigh = swap;
-    } else {
-        current = x2;
-        previous = x1;
-    }
-    double dx = (current - previous) * 0.5;
-
+Secant_Search::Secant_Search(double x1, double x2, double accuracy, int maxit)
+    : point_(x1), first_(x1), x2_(x2), accuracy_(accuracy), maxit_(maxit)
+{
     // Step damping chosen by the caller through its iteration limit.
-    double damping;
     if (maxit <= 1000)
-        damping = 1.0;
+        damping_ = 1.0;
     else if (maxit <= 2000)
-        damping = 0.5;
+        damping_ = 0.5;
     else
-        damping = 0.25;
+        damping_ = 0.25;
+}
 
-    // Best point whose secant step was already at double resolution (see below).
-    double settled = 0.0;
-    double settledResidual = 0.0;
-    bool haveSettled = false;
+void Secant_Search::Finish(double root)
+{
+    root_ = root;
+    stage_ = Ended_Stage;
+}
 
-    // The iteration is deterministic: once its whole state repeats, it cycles
-    // for ever and the tests below can no longer succeed. The state is compared
-    // with a snapshot taken at iterations 1, 2, 4, 8, ... (Brent's method), so a
-    // cycle of any length is seen soon after it closes; the result is then the
-    // one the remaining iterations would have returned.
-    struct State {
-        double previous, current, flow, fhigh, dx;
-        bool operator==(const State& o) const
-        {
-            return previous == o.previous && current == o.current && flow == o.flow &&
-                   fhigh == o.fhigh && dx == o.dx;
-        }
-    };
-    State snapshot{0.0, 0.0, 0.0, 0.0, 0.0};
-    int next_snapshot = 1;
+void Secant_Search::Step()
+{
+    ++j_;
+    flat_ = false;
+    if (fhigh_ == flow_ && fhigh_ != 0.0) {
+        // Flat secant: no slope to follow, step half the last interval.
+        flat_ = true;
+        if (previous_ == current_)
+            dx_ = dx_ * 2.0;
+        else
+            dx_ = (current_ - previous_) * 0.5;
+    } else if (fhigh_ == 0.0) {
+        // Already standing on an exact root (both residuals zero would give 0/0).
+        dx_ = 0.0;
+    } else {
+        dx_ = damping_ * (previous_ - current_) * fhigh_ / (fhigh_ - flow_);
+    }
+    previous_ = current_;
+    flow_ = fhigh_;
+    current_ = current_ + dx_;
+    // The iterate never becomes zero or negative: halve the previous point.
+    if (current_ <= 0.0) current_ = (current_ - dx_) * 0.5;
+    point_ = current_;
+}
 
-    for (int j = 1; j <= maxit; ++j) {
-        bool flat = false;
-        if (fhigh == flow && fhigh != 0.0) {
-            // Flat secant: no slope to follow, step half the last interval.
-            flat = true;
-            if (previous == current)
-                dx = dx * 2.0;
-            else
-                dx = (current - previous) * 0.5;
-        } else if (fhigh == 0.0) {
-            // Already standing on an exact root (both residuals zero would give 0/0).
-            dx = 0.0;
+bool Secant_Search::Take(double f)
+{
+    if (stage_ == First) {
+        flow_ = f;
+        point_ = x2_;
+        stage_ = Second;
+        return false;
+    }
+    if (stage_ == Second) {
+        fhigh_ = f;
+        // The current point is the start value with the smaller residual.
+        if (std::fabs(flow_) < std::fabs(fhigh_)) {
+            current_ = first_;
+            previous_ = x2_;
+            const double swap = flow_;
+            flow_ = fhigh_;
+            fhigh_ = swap;
         } else {
-            dx = damping * (previous - current) * fhigh / (fhigh - flow);
+            current_ = x2_;
+            previous_ = first_;
         }
-        previous = current;
-        flow = fhigh;
-        current = current + dx;
-        // The iterate never becomes zero or negative: halve the previous point.
-        if (current <= 0.0) current = (current - dx) * 0.5;
-        fhigh = func(current, array1, array2, c1, c2);
+        dx_ = (current_ - previous_) * 0.5;
+        stage_ = Iterating;
+        if (maxit_ < 1) {
+            Finish(0.0);
+            return true;
+        }
+        Step();
+        return false;
+    }
+    if (stage_ == Ended_Stage) return true;
 
-        if (current == 0.0 || std::fabs(dx) > 1e300) return 0.0;
-        // A point that is no number has left the function's domain for good:
-        // every later step would be NaN as well. End as running out would.
-        if (!std::isfinite(current)) break;
-        if (std::fabs(dx / current) < accuracy) return current;
-        if (fhigh == 0.0) return current;
+    fhigh_ = f;
+    if (current_ == 0.0 || std::fabs(dx_) > 1e300) {
+        Finish(0.0);
+        return true;
+    }
+    // A point that is no number has left the function's domain for good:
+    // every later step would be NaN as well. End as running out would.
+    bool out = !std::isfinite(current_);
+    if (!out) {
+        if (std::fabs(dx_ / current_) < accuracy_ || fhigh_ == 0.0) {
+            Finish(current_);
+            return true;
+        }
         // Nor can a secant follow a residual that is not finite (an equation of
         // state evaluated where it has no value): end at once, not after maxit.
-        if (!std::isfinite(fhigh)) break;
+        out = !std::isfinite(fhigh_);
+    }
+    if (!out) {
         // A secant step at the resolution of a double: the residual is rounding
         // noise here. With an accuracy requested below double resolution the
         // iteration may go on hopping between neighbouring doubles without ever
         // meeting the relative-step test; such a point is remembered and returned
         // instead of a failure. Flat steps carry no slope and never qualify.
-        if (!flat && std::fabs(dx / current) <= 4.0 * DBL_EPSILON && std::isfinite(fhigh) &&
-            (!haveSettled || std::fabs(fhigh) < settledResidual)) {
-            settled = current;
-            settledResidual = std::fabs(fhigh);
-            haveSettled = true;
+        if (!flat_ && std::fabs(dx_ / current_) <= 4.0 * DBL_EPSILON &&
+            (!have_settled_ || std::fabs(fhigh_) < settled_residual_)) {
+            settled_ = current_;
+            settled_residual_ = std::fabs(fhigh_);
+            have_settled_ = true;
         }
-        const State now{previous, current, flow, fhigh, dx};
-        if (j > 1 && now == snapshot) break;
-        if (j == next_snapshot) {
-            snapshot = now;
-            next_snapshot *= 2;
+        // The iteration is deterministic: once its whole state repeats, it
+        // cycles for ever and the tests above can no longer succeed. The state
+        // is compared with a snapshot taken at iterations 1, 2, 4, 8, ...
+        // (Brent's method), so a cycle of any length is seen soon after it
+        // closes; the result is then the one the remaining iterations would
+        // have returned.
+        const State now{previous_, current_, flow_, fhigh_, dx_};
+        if (j_ > 1 && now == snapshot_)
+            out = true;
+        else if (j_ == next_snapshot_) {
+            snapshot_ = now;
+            next_snapshot_ *= 2;
         }
     }
-    return haveSettled ? settled : 0.0;
+    if (out || j_ >= maxit_) {
+        Finish(have_settled_ ? settled_ : 0.0);
+        return true;
+    }
+    Step();
+    return false;
+}
+
+double RootSectant(SectantFunction func, double x1, double x2, double* array1, double* array2,
+                   double c1, double c2, double accuracy, int maxit) {
+    Secant_Search search(x1, x2, accuracy, maxit);
+    while (!search.Take(func(search.Point(), array1, array2, c1, c2))) {
+    }
+    return search.Root();
 }
 
 bool Unstable_Root(PressureOfVolume pressure, void* context, double Vcm)

@@ -23,6 +23,46 @@ double RealChoice3(int what, double re0, double re1, double re2, double im0, dou
 double RealChoiceAbove(int what, double bmin, double re1, double re2, double re3, double im1,
                        double im2, double im3);
 
+// The damped secant iteration of RootSectant, driven from outside so that
+// several searches can run side by side: Point() is where the residual is
+// wanted next, Take(f) hands it over and returns true once the search has
+// ended, Root() is then its result.
+class Secant_Search {
+public:
+    Secant_Search(double x1, double x2, double accuracy, int maxit);
+    double Point() const { return point_; }
+    bool Take(double f);
+    bool Ended() const { return stage_ == Ended_Stage; }
+    double Root() const { return root_; }
+
+private:
+    enum Stage { First, Second, Iterating, Ended_Stage };
+    struct State {
+        double previous, current, flow, fhigh, dx;
+        bool operator==(const State& o) const
+        {
+            return previous == o.previous && current == o.current && flow == o.flow &&
+                   fhigh == o.fhigh && dx == o.dx;
+        }
+    };
+    void Step();
+    void Finish(double root);
+
+    Stage stage_ = First;
+    double point_, first_, x2_, accuracy_;
+    int maxit_;
+    double damping_;
+    double previous_ = 0.0, current_ = 0.0, flow_ = 0.0, fhigh_ = 0.0, dx_ = 0.0;
+    bool flat_ = false;
+    int j_ = 0;
+    // Best point whose secant step was already at double resolution.
+    double settled_ = 0.0, settled_residual_ = 0.0;
+    bool have_settled_ = false;
+    State snapshot_{0.0, 0.0, 0.0, 0.0, 0.0};
+    int next_snapshot_ = 1;
+    double root_ = 0.0;
+};
+
 // Damped secant iteration on func from the start values x1, x2; the damping
 // factor follows from maxit (1 up to 1000, 0.5 up to 2000, 0.25 beyond).
 // Returns the root, or 0.0 on failure. When the relative accuracy asked for is

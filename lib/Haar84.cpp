@@ -11,6 +11,7 @@
 #include "Equation.h"
 #include "Haar84Coefficients.h"
 #include "Numdef.h"
+#include "Power.h"
 
 namespace {
 
@@ -32,30 +33,13 @@ double FV(double Vcm, double* nix1, double* nix2, double TK, double PMPa) {
     return Pressure_Haar84(TK, Vcm) - PMPa;
 }
 
-// Integer powers 0..9 of one base, each formed once: the Helmholtz series
-// below uses few distinct exponents many times. pow(x, 1) is x and pow(x, 0)
-// is 1 exactly; the other powers come from pow() itself, which a product of
-// factors can miss by the last bit.
+// Integer powers 0..9 of one base, each formed once and equal to std::pow:
+// the Helmholtz series below uses few distinct exponents many times.
 struct Powers {
-    double base = 0.0;
     double value[10];
-    bool have[10] = {false, false, false, false, false, false, false, false, false, false};
 
-    void Reset(double b)
-    {
-        base = b;
-        for (bool& h : have) h = false;
-    }
-    double operator()(int n)
-    {
-        if (n == 0) return 1.0;
-        if (n == 1) return base;
-        if (!have[n]) {
-            value[n] = std::pow(base, n);
-            have[n] = true;
-        }
-        return value[n];
-    }
+    void Reset(double b, int count = 10) { Powers_Of(b, value, count); }
+    double operator()(int n) const { return value[n]; }
 };
 
 // Parts that depend on the temperature alone, kept for the temperature of the
@@ -146,14 +130,13 @@ double AResidual(int what, double TK, double Vcm) {
     }
     // Terms 37..39 share rho_i, and so delta_i and its powers.
     Powers d_power[4];
+    bool have_d_power[4] = {false, false, false, false};
     for (int i = hgk::SeriesTerms; i < hgk::Terms; ++i) {
         int j = i - hgk::SeriesTerms;
         double ri = hgk::rho_i[j];
         double d = (rho - ri) / ri;
         int same = j;
         while (same > 0 && hgk::rho_i[same - 1] == ri) --same;
-        Powers& dp = d_power[same];
-        if (same == j) dp.Reset(d);
         double tau = (TK - hgk::T_i[j]) / hgk::T_i[j];
         double bt = hgk::beta_i[j] * tau * tau;
         // Away from the critical point (beta_i tau_i^2 > 746, as for liquid water
@@ -162,6 +145,11 @@ double AResidual(int what, double TK, double Vcm) {
         // then adds exact zeros to the non-zero sums A and dA and is skipped.
         if (bt > 746.0 && hgk::k[i] % 2 == 0 && A != 0.0 && dA != 0.0 && std::fabs(d) < 1e50)
             continue;
+        Powers& dp = d_power[same];
+        if (!have_d_power[same]) {
+            dp.Reset(d, 5);  // k_i <= 4 and l_i <= 3 for these terms
+            have_d_power[same] = true;
+        }
         double ex = std::exp(-hgk::alpha_i[j] * dp(hgk::k[i]) - bt);
         double dl = dp(hgk::l[i]);
         A += hgk::g[i] * dl * ex;

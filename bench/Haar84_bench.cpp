@@ -18,7 +18,18 @@ void BM_Haar84_Volume(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(Volume_Haar84(17.5, 283.15, 30.0));
 }
 
+// The 20 nodes of the pressure integral of a melting search, side by side.
+void BM_Haar84_Volumes20(benchmark::State& state) {
+    double P[20], V[20];
+    for (int i = 0; i < 20; ++i) P[i] = 0.1 + 1.5 * i;
+    for (auto _ : state) {
+        Volumes_Haar84(17.5, 283.15, P, V, 20);
+        benchmark::DoNotOptimize(V[19]);
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_Haar84_Pressure);
 BENCHMARK(BM_Haar84_Volume)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Haar84_Volumes20)->Unit(benchmark::kMicrosecond);

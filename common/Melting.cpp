@@ -73,25 +73,34 @@ double Thiery_Xi(double* xgas, double TK, double PMPa)
     return Xi_Thiery(Volume_Soave(2, xgas, TK, PMPa), Volume_Soave(0, xgas, TK, PMPa));
 }
 
-// Molar volume of pure liquid water by Haar et al. (1984), searched from the
-// start values 17.5, 18.0, ... cm3/mol; 18.0 when no start value succeeds.
-double Water_Volume_Haar(double TK, double PMPa)
+// Molar volumes of pure liquid water by Haar et al. (1984) at TK and the
+// pressures P[0..n), searched from the start values 17.5, 18.0, ... cm3/mol;
+// 18.0 when no start value succeeds. The first searches run side by side.
+void Water_Volumes_Haar(double TK, const double* P, double* V, int n)
 {
-    double start = 17.5;
-    double V = Volume_Haar84(start, TK, PMPa);
-    while (V <= 0.0) {
-        start += 0.5;
-        if (start > 35.0) return 18.0;
-        V = Volume_Haar84(start, TK, PMPa);
+    Volumes_Haar84(17.5, TK, P, V, n);
+    for (int i = 0; i < n; ++i) {
+        double start = 17.5;
+        while (V[i] <= 0.0) {
+            start += 0.5;
+            if (start > 35.0) {
+                V[i] = 18.0;
+                break;
+            }
+            V[i] = Volume_Haar84(start, TK, P[i]);
+        }
     }
-    return V;
 }
 
-// Molar volume of pure water, with the supercooled-water polynomial below 0 C.
-double Water_Volume(double TK, double PMPa)
+// Molar volumes of pure water, with the supercooled-water polynomial below 0 C.
+void Water_Volumes(double TK, const double* P, double* V, int n)
 {
-    if (TK >= 273.15) return Water_Volume_Haar(TK, PMPa);
-    return Volume_Hare(TK) + (Water_Volume_Haar(273.15, PMPa) - Volume_Hare(273.15));
+    if (TK >= 273.15) {
+        Water_Volumes_Haar(TK, P, V, n);
+        return;
+    }
+    Water_Volumes_Haar(273.15, P, V, n);
+    for (int i = 0; i < n; ++i) V[i] = Volume_Hare(TK) + (V[i] - Volume_Hare(273.15));
 }
 
 // Heat-capacity parameter sets of Gibbs_1b.
@@ -302,12 +311,14 @@ double VdP_H2O(int phase, double TK, double PMPa, double P0)
         // 20-point Gauss-Legendre quadrature over [P0, P].
         const double x = (PMPa + P0) / 2.0;
         const double z = (PMPa - P0) / 2.0;
-        double sum = 0.0;
+        double node[20], V[20];
         for (int i = 0; i < 10; ++i) {
-            const double Pa = x + z * Gaus_dzeta[i];
-            const double Pb = x - z * Gaus_dzeta[i];
-            sum += Gaus_w[i] * (Water_Volume(TK, Pa) + Water_Volume(TK, Pb));
+            node[2 * i] = x + z * Gaus_dzeta[i];
+            node[2 * i + 1] = x - z * Gaus_dzeta[i];
         }
+        Water_Volumes(TK, node, V, 20);
+        double sum = 0.0;
+        for (int i = 0; i < 10; ++i) sum += Gaus_w[i] * (V[2 * i] + V[2 * i + 1]);
         return z * sum;
     }
     // Solids of constant compressibility: V = V0 exp(-k (P - Pref)).

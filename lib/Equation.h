@@ -30,6 +30,7 @@ double RealChoiceAbove(int what, double bmin, double re1, double re2, double re3
 class Secant_Search {
 public:
     Secant_Search(double x1, double x2, double accuracy, int maxit);
+    Secant_Search() : Secant_Search(0.0, 0.0, 0.0, 0) {}
     double Point() const { return point_; }
     bool Take(double f);
     bool Ended() const { return stage_ == Ended_Stage; }

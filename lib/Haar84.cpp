@@ -24,15 +24,6 @@ const double gamma_ = 3.5;
 const double b1 = -0.3540782, b2 = 0.7478629, b3 = 0.007159876, b4 = -0.003528426;
 const double B1 = 1.1278334, B2 = -0.5944001, B3 = -5.010996, B4 = 0.63684256;
 
-// P(T, V) - P for the secant search. At 10 cm3/mol or less (about 1.8 g/cm3,
-// beyond any state the model is used for) the function is not evaluated and
-// the sum of the first elements of the context arrays is returned instead
-// (0.0 with the zero arrays Volume_Haar84 passes).
-double FV(double Vcm, double* nix1, double* nix2, double TK, double PMPa) {
-    if (TK <= 0.0 || Vcm <= 10.0) return nix1[0] + nix2[0];
-    return Pressure_Haar84(TK, Vcm) - PMPa;
-}
-
 // Integer powers 0..9 of one base, each formed once and equal to std::pow:
 // the Helmholtz series below uses few distinct exponents many times.
 struct Powers {
@@ -104,60 +95,87 @@ double ABase(int what, double TK, double Vcm) {
     return 0.0;
 }
 
+namespace {
+
+// Largest number of states evaluated side by side.
+const int Lanes = 32;
+
+// The residual function's sums A (J/g) and dA/drho (J cm3/g^2) at the
+// densities rho[0..n) > 0 (n <= Lanes), all at TK > 0. The states are
+// independent: their evaluations are interleaved term by term, so that the
+// processor overlaps them, while each state's sums are formed in exactly the
+// order of a single evaluation.
+void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
+{
+    if (TK != residual_T.TK) residual_T.Set(TK);
+    // Per state: e = exp(-rho), q = 1 - e and the powers q^0..q^9, stored
+    // power by power so that the loop over the states runs over neighbours.
+    double e[Lanes], q_power[10][Lanes], a_sum[Lanes], da_sum[Lanes];
+    for (int s = 0; s < n; ++s) {
+        e[s] = std::exp(-rho[s]);
+        double p[10];
+        Powers_Of(1.0 - e[s], p, 10);
+        for (int k = 0; k < 10; ++k) q_power[k][s] = p[k];
+        a_sum[s] = 0.0;
+        da_sum[s] = 0.0;
+    }
+    for (int i = 0; i < hgk::SeriesTerms; ++i) {
+        const double* qk = q_power[hgk::k[i]];
+        const double* qk1 = q_power[hgk::k[i] - 1];
+        const double a = residual_T.A_factor[i];
+        const double da = residual_T.dA_factor[i];
+        for (int s = 0; s < n; ++s) {
+            a_sum[s] += a * qk[s];
+            da_sum[s] += da * qk1[s] * e[s];
+        }
+    }
+    for (int s = 0; s < n; ++s) {
+        A[s] = a_sum[s];
+        dA[s] = da_sum[s];
+    }
+    for (int s = 0; s < n; ++s) {
+        // Terms 37..39 share rho_i, and so delta_i and its powers.
+        Powers d_power[4];
+        bool have_d_power[4] = {false, false, false, false};
+        for (int i = hgk::SeriesTerms; i < hgk::Terms; ++i) {
+            int j = i - hgk::SeriesTerms;
+            double ri = hgk::rho_i[j];
+            double d = (rho[s] - ri) / ri;
+            int same = j;
+            while (same > 0 && hgk::rho_i[same - 1] == ri) --same;
+            double tau = (TK - hgk::T_i[j]) / hgk::T_i[j];
+            double bt = hgk::beta_i[j] * tau * tau;
+            // Away from the critical point (beta_i tau_i^2 > 746, as for liquid
+            // water below about 600 K) the exponential of the near-critical terms
+            // underflows to 0 whatever delta: alpha_i > 0 and k_i is even. The
+            // term then adds exact zeros to the non-zero sums A and dA and is
+            // skipped.
+            if (bt > 746.0 && hgk::k[i] % 2 == 0 && A[s] != 0.0 && dA[s] != 0.0 &&
+                std::fabs(d) < 1e50)
+                continue;
+            Powers& dp = d_power[same];
+            if (!have_d_power[same]) {
+                dp.Reset(d, 5);  // k_i <= 4 and l_i <= 3 for these terms
+                have_d_power[same] = true;
+            }
+            double ex = std::exp(-hgk::alpha_i[j] * dp(hgk::k[i]) - bt);
+            double dl = dp(hgk::l[i]);
+            A[s] += hgk::g[i] * dl * ex;
+            // d/drho of delta^l exp(-alpha delta^k): the delta^l factor is constant when l = 0.
+            double ddl = hgk::l[i] == 0 ? 0.0 : hgk::l[i] * dp(hgk::l[i] - 1);
+            dA[s] += hgk::g[i] * ex * (ddl - hgk::alpha_i[j] * hgk::k[i] * dp(hgk::k[i] - 1) * dl) / ri;
+        }
+    }
+}
+
+}  // namespace
+
 double AResidual(int what, double TK, double Vcm) {
     double M = H2O.Mole_Weight;
     double rho = Vcm > 0.0 ? M / Vcm : 0.0;
     if (rho <= 0.0 || TK <= 0.0) return 0.0;
-
-    double e = std::exp(-rho);
-    double q = 1.0 - e;
-    double A = 0.0;     // J/g
-    double dA = 0.0;    // dA/drho, J cm3/g^2
-    if (TK != residual_T.TK) residual_T.Set(TK);
-    Powers q_power;
-    q_power.Reset(q);
-    // Neighbouring terms share k_i: its two powers are looked up once for them.
-    int k = -1;
-    double qk = 0.0, qk1 = 0.0;  // q^k and q^(k - 1)
-    for (int i = 0; i < hgk::SeriesTerms; ++i) {
-        if (hgk::k[i] != k) {
-            k = hgk::k[i];
-            qk = q_power(k);
-            qk1 = q_power(k - 1);
-        }
-        A += residual_T.A_factor[i] * qk;
-        dA += residual_T.dA_factor[i] * qk1 * e;
-    }
-    // Terms 37..39 share rho_i, and so delta_i and its powers.
-    Powers d_power[4];
-    bool have_d_power[4] = {false, false, false, false};
-    for (int i = hgk::SeriesTerms; i < hgk::Terms; ++i) {
-        int j = i - hgk::SeriesTerms;
-        double ri = hgk::rho_i[j];
-        double d = (rho - ri) / ri;
-        int same = j;
-        while (same > 0 && hgk::rho_i[same - 1] == ri) --same;
-        double tau = (TK - hgk::T_i[j]) / hgk::T_i[j];
-        double bt = hgk::beta_i[j] * tau * tau;
-        // Away from the critical point (beta_i tau_i^2 > 746, as for liquid water
-        // below about 600 K) the exponential of the near-critical terms
-        // underflows to 0 whatever delta: alpha_i > 0 and k_i is even. The term
-        // then adds exact zeros to the non-zero sums A and dA and is skipped.
-        if (bt > 746.0 && hgk::k[i] % 2 == 0 && A != 0.0 && dA != 0.0 && std::fabs(d) < 1e50)
-            continue;
-        Powers& dp = d_power[same];
-        if (!have_d_power[same]) {
-            dp.Reset(d, 5);  // k_i <= 4 and l_i <= 3 for these terms
-            have_d_power[same] = true;
-        }
-        double ex = std::exp(-hgk::alpha_i[j] * dp(hgk::k[i]) - bt);
-        double dl = dp(hgk::l[i]);
-        A += hgk::g[i] * dl * ex;
-        // d/drho of delta^l exp(-alpha delta^k): the delta^l factor is constant when l = 0.
-        double ddl = hgk::l[i] == 0 ? 0.0 : hgk::l[i] * dp(hgk::l[i] - 1);
-        dA += hgk::g[i] * ex * (ddl - hgk::alpha_i[j] * hgk::k[i] * dp(hgk::k[i] - 1) * dl) / ri;
-    }
-
+    double A, dA;
+    Residual_Sums(TK, &rho, 1, &A, &dA);
     if (what == 1) return rho * rho * dA;  // MPa
     if (what == 4) return A * M / (R * TK);
     return 0.0;
@@ -168,12 +186,67 @@ double Pressure_Haar84(double TK, double Vcm) {
     return ABase(1, TK, Vcm) + AResidual(1, TK, Vcm);
 }
 
+void Volumes_Haar84(double first, double TK, const double* PMPa, double* Vcm, int n)
+{
+    for (int begin = 0; begin < n; begin += Lanes) {
+        const int count = n - begin < Lanes ? n - begin : Lanes;
+        Secant_Search search[Lanes];
+        int active[Lanes];
+        int running = 0;
+        for (int s = 0; s < count; ++s) {
+            Vcm[begin + s] = 0.0;
+            if (TK <= 0.0 || PMPa[begin + s] <= 0.0) continue;
+            search[s] = Secant_Search(0.95 * first, 1.05 * first, 1e-16, 5000);
+            active[running++] = s;
+        }
+        while (running > 0) {
+            // P(T, V) - P at every search's next point. At 10 cm3/mol or less
+            // (about 1.8 g/cm3, beyond any state the model is used for) the
+            // pressure is not evaluated and the residual is zero, which ends
+            // that search.
+            double rho[Lanes], A[Lanes], dA[Lanes];
+            int evaluated[Lanes];
+            int m = 0;
+            for (int a = 0; a < running; ++a) {
+                const int s = active[a];
+                const double V = search[s].Point();
+                if (V > 10.0) {
+                    rho[m] = H2O.Mole_Weight / V;
+                    evaluated[m++] = s;
+                }
+            }
+            Residual_Sums(TK, rho, m, A, dA);
+            double residual[Lanes];
+            for (int a = 0, e = 0; a < running; ++a) {
+                const int s = active[a];
+                const double V = search[s].Point();
+                if (e < m && evaluated[e] == s) {
+                    residual[s] = ABase(1, TK, V) + rho[e] * rho[e] * dA[e] - PMPa[begin + s];
+                    ++e;
+                } else {
+                    residual[s] = 0.0;
+                }
+            }
+            int still = 0;
+            for (int a = 0; a < running; ++a) {
+                const int s = active[a];
+                if (search[s].Take(residual[s])) {
+                    // An iterate at 10 cm3/mol or below ends the search as if
+                    // converged; it is no volume of water.
+                    const double V = search[s].Root();
+                    Vcm[begin + s] = V <= 10.0 ? 0.0 : V;
+                } else {
+                    active[still++] = s;
+                }
+            }
+            running = still;
+        }
+    }
+}
+
 double Volume_Haar84(double first, double TK, double PMPa) {
-    if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
-    double V = RootSectant(FV, 0.95 * first, 1.05 * first, empty, empty, TK, PMPa, 1e-16, 5000);
-    // FV reads zero at 10 cm3/mol and below, so an iterate that falls there
-    // ends the search as if converged; it is no volume of water.
-    if (V <= 10.0) return 0.0;
+    double V;
+    Volumes_Haar84(first, TK, &PMPa, &V, 1);
     return V;
 }
 

@@ -261,3 +261,27 @@ TEST(Haar84, FugacityFailureValues) {
 }
 
 }  // namespace
+
+namespace {
+
+// The searches run side by side must give exactly what one search after
+// another gives, for liquid and vapour states, pressures the search cannot
+// take (0 and below) and start values that fail, and more states than are
+// evaluated together.
+TEST(Haar84, VolumesSideBySideEqualOneByOne)
+{
+    for (double TK : {250.0, 273.15, 298.15, 500.0}) {
+        std::vector<double> P;
+        for (double p = -1.0; p <= 250.0; p += 6.5) P.push_back(p);
+        P.push_back(0.0);
+        P.push_back(0.001);  // vapour at every temperature here
+        for (double first : {17.5, 35.0, 9.0}) {
+            std::vector<double> V(P.size(), -1.0);
+            Volumes_Haar84(first, TK, P.data(), V.data(), static_cast<int>(P.size()));
+            for (std::size_t i = 0; i < P.size(); ++i)
+                EXPECT_EQ(V[i], Volume_Haar84(first, TK, P[i])) << TK << " K, " << P[i] << " MPa";
+        }
+    }
+}
+
+}  // namespace

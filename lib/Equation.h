@@ -3,6 +3,9 @@
 #ifndef EQUATION_H
 #define EQUATION_H
 
+#include <cfloat>
+#include <cmath>
+
 // Residual function of the secant solver: x, two context arrays, two context
 // doubles (as a rule composition, second composition, T in K, P or V).
 typedef double (*SectantFunction)(double x, double* array1, double* array2, double c1, double c2);
@@ -63,6 +66,120 @@ private:
     int next_snapshot_ = 1;
     double root_ = 0.0;
 };
+
+inline void Secant_Search::Finish(double root)
+{
+    root_ = root;
+    stage_ = Ended_Stage;
+}
+
+__attribute__((always_inline)) inline void Secant_Search::Step()
+{
+    ++j_;
+    flat_ = false;
+    if (fhigh_ == flow_ && fhigh_ != 0.0) {
+        // Flat secant: no slope to follow, step half the last interval.
+        flat_ = true;
+        if (previous_ == current_)
+            dx_ = dx_ * 2.0;
+        else
+            dx_ = (current_ - previous_) * 0.5;
+    } else if (fhigh_ == 0.0) {
+        // Already standing on an exact root (both residuals zero would give 0/0).
+        dx_ = 0.0;
+    } else {
+        dx_ = damping_ * (previous_ - current_) * fhigh_ / (fhigh_ - flow_);
+    }
+    previous_ = current_;
+    flow_ = fhigh_;
+    current_ = current_ + dx_;
+    // The iterate never becomes zero or negative: halve the previous point.
+    if (current_ <= 0.0) current_ = (current_ - dx_) * 0.5;
+    point_ = current_;
+}
+
+__attribute__((always_inline)) inline bool Secant_Search::Take(double f)
+{
+    if (stage_ == First) {
+        flow_ = f;
+        point_ = x2_;
+        stage_ = Second;
+        return false;
+    }
+    if (stage_ == Second) {
+        fhigh_ = f;
+        // The current point is the start value with the smaller residual.
+        if (std::fabs(flow_) < std::fabs(fhigh_)) {
+            current_ = first_;
+            previous_ = x2_;
+            const double swap = flow_;
+            flow_ = fhigh_;
+            fhigh_ = swap;
+        } else {
+            current_ = x2_;
+            previous_ = first_;
+        }
+        dx_ = (current_ - previous_) * 0.5;
+        stage_ = Iterating;
+        if (maxit_ < 1) {
+            Finish(0.0);
+            return true;
+        }
+        Step();
+        return false;
+    }
+    if (stage_ == Ended_Stage) return true;
+
+    fhigh_ = f;
+    if (current_ == 0.0 || std::fabs(dx_) > 1e300) {
+        Finish(0.0);
+        return true;
+    }
+    // A point that is no number has left the function's domain for good:
+    // every later step would be NaN as well. End as running out would.
+    bool out = !std::isfinite(current_);
+    if (!out) {
+        if (std::fabs(dx_ / current_) < accuracy_ || fhigh_ == 0.0) {
+            Finish(current_);
+            return true;
+        }
+        // Nor can a secant follow a residual that is not finite (an equation of
+        // state evaluated where it has no value): end at once, not after maxit.
+        out = !std::isfinite(fhigh_);
+    }
+    if (!out) {
+        // A secant step at the resolution of a double: the residual is rounding
+        // noise here. With an accuracy requested below double resolution the
+        // iteration may go on hopping between neighbouring doubles without ever
+        // meeting the relative-step test; such a point is remembered and returned
+        // instead of a failure. Flat steps carry no slope and never qualify.
+        if (!flat_ && std::fabs(dx_ / current_) <= 4.0 * DBL_EPSILON &&
+            (!have_settled_ || std::fabs(fhigh_) < settled_residual_)) {
+            settled_ = current_;
+            settled_residual_ = std::fabs(fhigh_);
+            have_settled_ = true;
+        }
+        // The iteration is deterministic: once its whole state repeats, it
+        // cycles for ever and the tests above can no longer succeed. The state
+        // is compared with a snapshot taken at iterations 1, 2, 4, 8, ...
+        // (Brent's method), so a cycle of any length is seen soon after it
+        // closes; the result is then the one the remaining iterations would
+        // have returned.
+        const State now{previous_, current_, flow_, fhigh_, dx_};
+        if (j_ > 1 && now == snapshot_)
+            out = true;
+        else if (j_ == next_snapshot_) {
+            snapshot_ = now;
+            next_snapshot_ *= 2;
+        }
+    }
+    if (out || j_ >= maxit_) {
+        Finish(have_settled_ ? settled_ : 0.0);
+        return true;
+    }
+    Step();
+    return false;
+}
 
 // Damped secant iteration on func from the start values x1, x2; the damping
 // factor follows from maxit (1 up to 1000, 0.5 up to 2000, 0.25 beyond).

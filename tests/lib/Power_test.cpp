@@ -27,6 +27,16 @@ TEST(Power, EqualsPowBitForBit)
             Powers_Of(x, p, 17);
             for (int k = 0; k < 17; ++k)
                 if (!Same_Bits(p[k], std::pow(x, k))) ++differ;
+#ifdef POWER_HAVE_FOUR
+            if (Have_Powers_Of_Four()) {
+                const double four[4] = {x, -x * 0.75, 1.0 / x, 0.5};
+                double q[17 * 4];
+                Powers_Of_Four(four, q, 4, 17);
+                for (int k = 0; k < 17; ++k)
+                    for (int l = 0; l < 4; ++l)
+                        if (!Same_Bits(q[k * 4 + l], std::pow(four[l], k))) ++differ;
+            }
+#endif
         }
     }
     EXPECT_EQ(differ, 0);

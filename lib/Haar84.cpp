@@ -48,9 +48,14 @@ struct Residual_Temperature {
     double TK = 0.0;
     double A_factor[hgk::SeriesTerms];
     double dA_factor[hgk::SeriesTerms];
+    double beta_tau2[hgk::Terms - hgk::SeriesTerms];  // beta_i tau_i^2 of terms 37..40
 
     void Set(double T)
     {
+        for (int j = 0; j < hgk::Terms - hgk::SeriesTerms; ++j) {
+            const double tau = (T - hgk::T_i[j]) / hgk::T_i[j];
+            beta_tau2[j] = hgk::beta_i[j] * tau * tau;
+        }
         Powers tau;  // powers of Tc/T
         tau.Reset(hgk::Tc / T);
         for (int i = 0; i < hgk::SeriesTerms; ++i) {
@@ -179,14 +184,14 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
         // Terms 37..39 share rho_i, and so delta_i and its powers.
         Powers d_power[4];
         bool have_d_power[4] = {false, false, false, false};
+        double d = 0.0;
         for (int i = hgk::SeriesTerms; i < hgk::Terms; ++i) {
             int j = i - hgk::SeriesTerms;
             double ri = hgk::rho_i[j];
-            double d = (rho[s] - ri) / ri;
             int same = j;
             while (same > 0 && hgk::rho_i[same - 1] == ri) --same;
-            double tau = (TK - hgk::T_i[j]) / hgk::T_i[j];
-            double bt = hgk::beta_i[j] * tau * tau;
+            if (same == j) d = (rho[s] - ri) / ri;
+            double bt = residual_T.beta_tau2[j];
             // Away from the critical point (beta_i tau_i^2 > 746, as for liquid
             // water below about 600 K) the exponential of the near-critical terms
             // underflows to 0 whatever delta: alpha_i > 0 and k_i is even. The

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Numdef.h"
+#include "Power.h"
 
 double Gaus_dzeta[10] = {0.0765265211, 0.2277858511, 0.3737060887, 0.510867002,
                          0.6360536807, 0.7463319605, 0.8391169718, 0.9122344283,
@@ -33,12 +34,12 @@ const double KiharaA[5] = {0.0, 34.025, 19.17, 0.0, 28.26};
 
 // Sum over the cell wall of the Kihara interaction, divided by r:
 // [(1 - r/Rc - b/Rc)^-N - (1 + r/Rc - b/Rc)^-N] / (N r), with its limit
-// 2 Rc^N / (Rc - b)^(N+1) at the cavity centre.
-double WallSum(int N, double r, double Rc, double b) {
-    if (r == 0.0) return 2.0 * std::pow(Rc, N) / std::pow(Rc - b, N + 1);
-    return (std::pow(1.0 - r / Rc - b / Rc, -N) - std::pow(1.0 + r / Rc - b / Rc, -N)) /
-           (N * r);
-}
+// 2 Rc^N / (Rc - b)^(N+1) at the cavity centre. The sums are needed for
+// N = 10, 11, 4 and 5, all from the same two bases.
+const int Wall_N[4] = {10, 11, 4, 5};
+
+double Inner_Base(double r, double Rc, double b) { return 1.0 - r / Rc - b / Rc; }
+double Outer_Base(double r, double Rc, double b) { return 1.0 + r / Rc - b / Rc; }
 
 // A guest in one cavity at one temperature and pressure: everything of the
 // cell potential that does not depend on the distance from the centre.
@@ -74,13 +75,56 @@ Guest_Cell Guest(int phase, int cavity, double TK, double PMPa, double eps, doub
     return g;
 }
 
-double Potential(const Guest_Cell& g, double r) {
-    const double d10 = WallSum(10, r, g.Rc, g.b);
-    const double d11 = WallSum(11, r, g.Rc, g.b);
-    const double d4 = WallSum(4, r, g.Rc, g.b);
-    const double d5 = WallSum(5, r, g.Rc, g.b);
+// The cell potential at r > 0 from the powers inner[j] and outer[j] of the
+// two bases to -Wall_N[j].
+double Potential_From(const Guest_Cell& g, double r, const double* inner, const double* outer) {
+    double d[4];
+    for (int j = 0; j < 4; j++) d[j] = (inner[j] - outer[j]) / (Wall_N[j] * r);
     return 2.0 * g.Z * g.eps *
-           (g.repulsion * (d10 + (g.b / g.Rc) * d11) - g.attraction * (d4 + (g.b / g.Rc) * d5));
+           (g.repulsion * (d[0] + (g.b / g.Rc) * d[1]) - g.attraction * (d[2] + (g.b / g.Rc) * d[3]));
+}
+
+double Potential(const Guest_Cell& g, double r) {
+    if (r == 0.0) {
+        double d[4];
+        for (int j = 0; j < 4; j++) {
+            const int N = Wall_N[j];
+            d[j] = 2.0 * std::pow(g.Rc, N) / std::pow(g.Rc - g.b, N + 1);
+        }
+        return 2.0 * g.Z * g.eps *
+               (g.repulsion * (d[0] + (g.b / g.Rc) * d[1]) - g.attraction * (d[2] + (g.b / g.Rc) * d[3]));
+    }
+    double inner[4], outer[4];
+    for (int j = 0; j < 4; j++) {
+        inner[j] = std::pow(Inner_Base(r, g.Rc, g.b), -Wall_N[j]);
+        outer[j] = std::pow(Outer_Base(r, g.Rc, g.b), -Wall_N[j]);
+    }
+    return Potential_From(g, r, inner, outer);
+}
+
+// Potential at the two distances r1, r2 > 0 into w1, w2, the eight powers of
+// each formed four at a time where the processor can.
+void Potential_Pair(const Guest_Cell& g, double r1, double r2, double& w1, double& w2) {
+#ifdef POWER_HAVE_FOUR
+    if (Have_Powers_Of_Four() && r1 != 0.0 && r2 != 0.0) {
+        const double base[4] = {Inner_Base(r1, g.Rc, g.b), Outer_Base(r1, g.Rc, g.b),
+                                Inner_Base(r2, g.Rc, g.b), Outer_Base(r2, g.Rc, g.b)};
+        double p[16];
+        Inverse_Powers_Of_Four(base, Wall_N, 4, p);
+        double inner1[4], outer1[4], inner2[4], outer2[4];
+        for (int j = 0; j < 4; j++) {
+            inner1[j] = p[4 * j];
+            outer1[j] = p[4 * j + 1];
+            inner2[j] = p[4 * j + 2];
+            outer2[j] = p[4 * j + 3];
+        }
+        w1 = Potential_From(g, r1, inner1, outer1);
+        w2 = Potential_From(g, r2, inner2, outer2);
+        return;
+    }
+#endif
+    w1 = Potential(g, r1);
+    w2 = Potential(g, r2);
 }
 
 }  // namespace
@@ -107,8 +151,8 @@ double Langmuir(int phase, int cavity, double TK, double PMPa, double eps, doubl
     for (int i = 0; i < 10; i++) {
         const double r1 = y + z * Gaus_dzeta[i];
         const double r2 = y - z * Gaus_dzeta[i];
-        const double w1 = cell ? Potential(g, r1) : 0.0;
-        const double w2 = cell ? Potential(g, r2) : 0.0;
+        double w1 = 0.0, w2 = 0.0;
+        if (cell) Potential_Pair(g, r1, r2, w1, w2);
         const double f1 = std::exp(-w1 / kT) * r1 * r1;
         const double f2 = std::exp(-w2 / kT) * r2 * r2;
         sum += Gaus_w[i] * (f1 + f2);

@@ -236,6 +236,44 @@ __attribute__((target("avx2,fma"))) inline void Powers_Of_Four(const double* x, 
     }
 }
 
+// std::pow(x[l], -n[j]) for the four bases x[0..3] and the exponents
+// n[0..count) (1 <= n[j] <= 16) into out[j * 4 + l]. Needs AVX2 and FMA.
+__attribute__((target("avx2,fma"))) inline void Inverse_Powers_Of_Four(const double* x, const int* n,
+                                                                     int count, double* out)
+{
+    using namespace power_detail;
+    const __m256d base = _mm256_loadu_pd(x);
+    const __m256d ax = _mm256_andnot_pd(_mm256_set1_pd(-0.0), base);
+    const int base_in_range = _mm256_movemask_pd(
+        _mm256_and_pd(_mm256_cmp_pd(ax, _mm256_set1_pd(1e-15), _CMP_GT_OQ),
+                      _mm256_cmp_pd(ax, _mm256_set1_pd(1e15), _CMP_LT_OQ)));
+    const __m256d narrow = _mm256_and_pd(_mm256_cmp_pd(ax, _mm256_set1_pd(0.00390625), _CMP_GE_OQ),
+                                         _mm256_cmp_pd(ax, _mm256_set1_pd(256.0), _CMP_LE_OQ));
+    const __m256d margin = _mm256_blendv_pd(_mm256_set1_pd(0.46), _mm256_set1_pd(0.48), narrow);
+    int largest = 1;
+    for (int j = 0; j < count; ++j)
+        if (n[j] > largest) largest = n[j];
+    Double_Double4 p[17];
+    p[1] = {base, _mm256_setzero_pd()};
+    for (int m = 2; m <= largest; ++m)
+        p[m] = m == 2 ? Two_Product4(base, base) : Multiply4(p[m / 2], p[m - m / 2]);
+    for (int j = 0; j < count; ++j) {
+        // 1 / x^n: one Newton correction of the rounded quotient, as Reciprocal.
+        const Double_Double4 d = p[n[j]];
+        const __m256d q = _mm256_div_pd(_mm256_set1_pd(1.0), d.hi);
+        const Double_Double4 e = Two_Product4(q, d.hi);
+        const __m256d r = _mm256_sub_pd(_mm256_sub_pd(_mm256_sub_pd(_mm256_set1_pd(1.0), e.hi), e.lo),
+                                        _mm256_mul_pd(q, d.lo));
+        const Double_Double4 inverse = Fast_Two_Sum4(q, _mm256_mul_pd(q, r));
+        const int safe = Safely_Rounded4(inverse, margin) & base_in_range;
+        double* row = out + j * 4;
+        _mm256_storeu_pd(row, inverse.hi);
+        if (safe != 0xf)
+            for (int l = 0; l < 4; ++l)
+                if (!(safe & (1 << l))) row[l] = std::pow(x[l], -n[j]);
+    }
+}
+
 // True when the processor can run Powers_Of_Four.
 inline bool Have_Powers_Of_Four()
 {

@@ -36,6 +36,11 @@ TEST(Power, EqualsPowBitForBit)
                 for (int k = 0; k < 17; ++k)
                     for (int l = 0; l < 4; ++l)
                         if (!Same_Bits(q[k * 4 + l], std::pow(four[l], k))) ++differ;
+                const int n[5] = {16, 1, 11, 4, 5};
+                Inverse_Powers_Of_Four(four, n, 5, q);
+                for (int j = 0; j < 5; ++j)
+                    for (int l = 0; l < 4; ++l)
+                        if (!Same_Bits(q[j * 4 + l], std::pow(four[l], -n[j]))) ++differ;
             }
 #endif
         }

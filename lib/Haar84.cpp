@@ -139,6 +139,9 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
     // Per state: e = exp(-rho), q = 1 - e and the powers q^0..q^9, stored
     // power by power so that the loop over the states runs over neighbours.
     double e[Lanes], q[Lanes], q_power[10][Lanes], a_sum[Lanes], da_sum[Lanes];
+    const int Last_Term = hgk::Terms - hgk::SeriesTerms - 1;
+    double delta_last[Lanes], delta_last_power[5][Lanes];
+    bool have_delta_last = false;
     for (int s = 0; s < n; ++s) {
         e[s] = std::exp(-rho[s]);
         q[s] = 1.0 - e[s];
@@ -155,6 +158,12 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
             Powers_Of_Four(q + s, &q_power[0][s], Lanes, 10);
             Series_Four(e + s, q_power, s, a_sum + s, da_sum + s);
         }
+        // Term 40 (low temperature, high density) is never negligible: the
+        // powers of its delta are formed for all states in the same way.
+        const double ri = hgk::rho_i[Last_Term];
+        for (int s = 0; s < Lanes; ++s) delta_last[s] = s < n ? (rho[s] - ri) / ri : 0.625;
+        for (int s = 0; s < n; s += 4) Powers_Of_Four(delta_last + s, &delta_last_power[0][s], Lanes, 5);
+        have_delta_last = true;
     } else
 #endif
     {
@@ -202,7 +211,10 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
                 continue;
             Powers& dp = d_power[same];
             if (!have_d_power[same]) {
-                dp.Reset(d, 5);  // k_i <= 4 and l_i <= 3 for these terms
+                if (same == Last_Term && have_delta_last)
+                    for (int m = 0; m < 5; ++m) dp.value[m] = delta_last_power[m][s];
+                else
+                    dp.Reset(d, 5);  // k_i <= 4 and l_i <= 3 for these terms
                 have_d_power[same] = true;
             }
             double ex = std::exp(-hgk::alpha_i[j] * dp(hgk::k[i]) - bt);

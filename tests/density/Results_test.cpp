@@ -243,9 +243,10 @@ TEST_F(ResultsFile, RowsOnlyForComponentsPresent)
                         "\nx(Cl-)\t\t0.100000\n\nSalinity"),
               std::string::npos);
     EXPECT_NE(text.find("Molality\nKCl\t\t5.000000\t0.700000\n" + RULE), std::string::npos);
-    EXPECT_EQ(Count(text, "NaCl"), 0);
-    EXPECT_EQ(Count(text, "N2"), 0);
-    EXPECT_EQ(Count(text, "TOTAL"), 0);
+    // Rows only: the file name in the header is random and may hold "N2".
+    EXPECT_EQ(Count(text, "\nNaCl"), 0);
+    EXPECT_EQ(Count(text, "(N2)") + Count(text, "\nN2"), 0);
+    EXPECT_EQ(Count(text, "\nTOTAL"), 0);
 }
 
 TEST_F(ResultsFile, FugacityBlockMissingOnlyForPureCO2AndC2H6)

@@ -42,6 +42,14 @@ struct Base_Temperature {
 };
 Base_Temperature base_T;
 
+void Set_Base_Temperature(double TK, double Tr)
+{
+    if (TK == base_T.TK) return;
+    base_T.b = b1 * std::log(Tr) + b2 + b3 / (Tr * Tr * Tr) + b4 / (Tr * Tr * Tr * Tr * Tr);
+    base_T.B = B1 + B2 / Tr + B3 / (Tr * Tr) + B4 / (Tr * Tr * Tr * Tr);
+    base_T.TK = TK;
+}
+
 // Factors of the series terms that depend on the temperature alone:
 // (g_i/k_i) (Tc/T)^l_i of A and g_i (Tc/T)^l_i of dA/drho.
 struct Residual_Temperature {
@@ -76,11 +84,7 @@ double ABase(int what, double TK, double Vcm) {
     double Tr = TK / hgk::Tc;
     if (rho <= 0.0 || Tr <= 0.31 || Tr >= 8.26) return 0.0;
 
-    if (TK != base_T.TK) {
-        base_T.b = b1 * std::log(Tr) + b2 + b3 / (Tr * Tr * Tr) + b4 / (Tr * Tr * Tr * Tr * Tr);
-        base_T.B = B1 + B2 / Tr + B3 / (Tr * Tr) + B4 / (Tr * Tr * Tr * Tr);
-        base_T.TK = TK;
-    }
+    Set_Base_Temperature(TK, Tr);
     const double b = base_T.b;
     const double B = base_T.B;
     double y = b * rho / 4.0;
@@ -127,6 +131,48 @@ __attribute__((target("avx2,fma"))) void Series_Four(const double* e,
     _mm256_storeu_pd(da_sum, dA);
 }
 #endif
+
+#ifdef POWER_HAVE_FOUR
+// The base pressure, ABase(1, TK, V), of the four states of density rho[0..3]
+// at once, each operation the same rounded one in the same order; base_T
+// holds TK, whose reduced temperature lies inside the base function's range.
+__attribute__((target("avx2,fma"))) void Base_Pressure_Four(double TK, const double* rho, double* out)
+{
+    const double M = H2O.Mole_Weight;
+    const double b = base_T.b;
+    const double B = base_T.B;
+    const double Rg = 83.1451 / M;
+    const double yp = b / 4.0;
+    const __m256d r = _mm256_loadu_pd(rho);
+    const __m256d x = _mm256_sub_pd(_mm256_set1_pd(1.0),
+                                    _mm256_div_pd(_mm256_mul_pd(_mm256_set1_pd(b), r), _mm256_set1_pd(4.0)));
+    const __m256d x2 = _mm256_mul_pd(x, x);
+    __m256d D = _mm256_div_pd(_mm256_set1_pd(yp), x);
+    D = _mm256_sub_pd(D, _mm256_div_pd(_mm256_set1_pd((beta - 1.0) * yp), x2));
+    D = _mm256_add_pd(D, _mm256_div_pd(_mm256_set1_pd((alpha + beta + 1.0) * yp), _mm256_mul_pd(x2, x)));
+    D = _mm256_add_pd(D, _mm256_set1_pd(4.0 * (B / b - gamma_) * yp));
+    D = _mm256_add_pd(D, _mm256_div_pd(_mm256_set1_pd(1.0), r));
+    __m256d P = _mm256_mul_pd(_mm256_mul_pd(_mm256_set1_pd(0.1), r), r);
+    P = _mm256_mul_pd(_mm256_mul_pd(_mm256_mul_pd(P, _mm256_set1_pd(Rg)), _mm256_set1_pd(TK)), D);
+    _mm256_storeu_pd(out, P);
+}
+#endif
+
+// ABase(1, TK, V[i]) for the states i = 0..n-1 of density rho[i] = M / V[i].
+void Base_Pressures(double TK, const double* V, const double* rho, int n, double* out)
+{
+#ifdef POWER_HAVE_FOUR
+    const double Tr = TK / hgk::Tc;
+    if (Have_Powers_Of_Four() && n >= 4 && Tr > 0.31 && Tr < 8.26) {
+        Set_Base_Temperature(TK, Tr);
+        int s = 0;
+        for (; s + 4 <= n; s += 4) Base_Pressure_Four(TK, rho + s, out + s);
+        for (; s < n; ++s) out[s] = ABase(1, TK, V[s]);
+        return;
+    }
+#endif
+    for (int s = 0; s < n; ++s) out[s] = ABase(1, TK, V[s]);
+}
 
 // The residual function's sums A (J/g) and dA/drho (J cm3/g^2) at the
 // densities rho[0..n) > 0 (n <= Lanes), all at TK > 0. The states are
@@ -275,12 +321,14 @@ void Volumes_Haar84(double first, double TK, const double* PMPa, double* Vcm, in
                 }
             }
             Residual_Sums(TK, rho, m, A, dA);
+            double V_evaluated[Lanes], base[Lanes];
+            for (int e = 0; e < m; ++e) V_evaluated[e] = search[evaluated[e]].Point();
+            Base_Pressures(TK, V_evaluated, rho, m, base);
             double residual[Lanes];
             for (int a = 0, e = 0; a < running; ++a) {
                 const int s = active[a];
-                const double V = search[s].Point();
                 if (e < m && evaluated[e] == s) {
-                    residual[s] = ABase(1, TK, V) + rho[e] * rho[e] * dA[e] - PMPa[begin + s];
+                    residual[s] = base[e] + rho[e] * rho[e] * dA[e] - PMPa[begin + s];
                     ++e;
                 } else {
                     residual[s] = 0.0;

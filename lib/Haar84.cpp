@@ -185,8 +185,20 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
     // Per state: e = exp(-rho), q = 1 - e and the powers q^0..q^9, stored
     // power by power so that the loop over the states runs over neighbours.
     double e[Lanes], q[Lanes], q_power[10][Lanes], a_sum[Lanes], da_sum[Lanes];
-    const int Last_Term = hgk::Terms - hgk::SeriesTerms - 1;
-    double delta_last[Lanes], delta_last_power[5][Lanes];
+    // delta_i = (rho - rho_i)/rho_i of terms 37..40 for every state, once for
+    // each group of terms that share rho_i (kept under the group's first term).
+    const int Near_Terms = hgk::Terms - hgk::SeriesTerms;
+    const int Last_Term = Near_Terms - 1;
+    int group[Near_Terms];
+    double delta[Near_Terms][Lanes];
+    for (int j = 0; j < Near_Terms; ++j) {
+        const double ri = hgk::rho_i[j];
+        group[j] = j;
+        while (group[j] > 0 && hgk::rho_i[group[j] - 1] == ri) --group[j];
+        if (group[j] != j) continue;
+        for (int s = 0; s < n; ++s) delta[j][s] = (rho[s] - ri) / ri;
+    }
+    double delta_last_power[5][Lanes];
     bool have_delta_last = false;
     for (int s = 0; s < n; ++s) {
         e[s] = std::exp(-rho[s]);
@@ -206,9 +218,9 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
         }
         // Term 40 (low temperature, high density) is never negligible: the
         // powers of its delta are formed for all states in the same way.
-        const double ri = hgk::rho_i[Last_Term];
-        for (int s = 0; s < Lanes; ++s) delta_last[s] = s < n ? (rho[s] - ri) / ri : 0.625;
-        for (int s = 0; s < n; s += 4) Powers_Of_Four(delta_last + s, &delta_last_power[0][s], Lanes, 5);
+        for (int s = n; s < Lanes && s % 4 != 0; ++s) delta[Last_Term][s] = 0.625;
+        for (int s = 0; s < n; s += 4)
+            Powers_Of_Four(&delta[Last_Term][s], &delta_last_power[0][s], Lanes, 5);
         have_delta_last = true;
     } else
 #endif
@@ -239,13 +251,11 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
         // Terms 37..39 share rho_i, and so delta_i and its powers.
         Powers d_power[4];
         bool have_d_power[4] = {false, false, false, false};
-        double d = 0.0;
         for (int i = hgk::SeriesTerms; i < hgk::Terms; ++i) {
             int j = i - hgk::SeriesTerms;
             double ri = hgk::rho_i[j];
-            int same = j;
-            while (same > 0 && hgk::rho_i[same - 1] == ri) --same;
-            if (same == j) d = (rho[s] - ri) / ri;
+            int same = group[j];
+            double d = delta[same][s];
             double bt = residual_T.beta_tau2[j];
             // Away from the critical point (beta_i tau_i^2 > 746, as for liquid
             // water below about 600 K) the exponential of the near-critical terms

@@ -120,6 +120,7 @@ __attribute__((target("avx2,fma"))) void Series_Four(const double* e,
     const __m256d E = _mm256_loadu_pd(e);
     __m256d A = _mm256_setzero_pd();
     __m256d dA = _mm256_setzero_pd();
+#pragma GCC unroll 36
     for (int i = 0; i < hgk::SeriesTerms; ++i) {
         const __m256d qk = _mm256_loadu_pd(&q_power[hgk::k[i]][s]);
         const __m256d qk1 = _mm256_loadu_pd(&q_power[hgk::k[i] - 1][s]);
@@ -213,14 +214,14 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
             q[s] = 0.625;
         }
         for (int s = 0; s < n; s += 4) {
-            Powers_Of_Four(q + s, &q_power[0][s], Lanes, 10);
+            Powers_Of_Four<10>(q + s, &q_power[0][s], Lanes);
             Series_Four(e + s, q_power, s, a_sum + s, da_sum + s);
         }
         // Term 40 (low temperature, high density) is never negligible: the
         // powers of its delta are formed for all states in the same way.
         for (int s = n; s < Lanes && s % 4 != 0; ++s) delta[Last_Term][s] = 0.625;
         for (int s = 0; s < n; s += 4)
-            Powers_Of_Four(&delta[Last_Term][s], &delta_last_power[0][s], Lanes, 5);
+            Powers_Of_Four<5>(&delta[Last_Term][s], &delta_last_power[0][s], Lanes);
         have_delta_last = true;
     } else
 #endif

@@ -205,35 +205,39 @@ __attribute__((target("avx2,fma"))) inline int Safely_Rounded4(Double_Double4 x,
 }  // namespace power_detail
 
 // Powers_Of for the four bases x[0..3] at once: x[l]^n into
-// out[n * stride + l] for n = 0..count-1 (count <= 17). Needs a processor
-// with AVX2 and FMA.
-__attribute__((target("avx2,fma"))) inline void Powers_Of_Four(const double* x, double* out,
-                                                             int stride, int count)
+// out[n * stride + l] for n = 0..Count-1 (Count <= 17). Needs a processor
+// with AVX2 and FMA. The count is a constant so that the chain of products is
+// unrolled and stays in registers.
+template <int Count>
+__attribute__((target("avx2,fma"))) inline void Powers_Of_Four(const double* x, double* out, int stride)
 {
+    static_assert(Count >= 2 && Count <= 17, "powers 0..16");
     using namespace power_detail;
     const __m256d base = _mm256_loadu_pd(x);
     _mm256_storeu_pd(out, _mm256_set1_pd(1.0));
-    if (count > 1) _mm256_storeu_pd(out + stride, base);
+    _mm256_storeu_pd(out + stride, base);
     const __m256d ax = _mm256_andnot_pd(_mm256_set1_pd(-0.0), base);
-    const int base_in_range =
-        count <= 17 ? _mm256_movemask_pd(_mm256_and_pd(
-                          _mm256_cmp_pd(ax, _mm256_set1_pd(1e-15), _CMP_GT_OQ),
-                          _mm256_cmp_pd(ax, _mm256_set1_pd(1e15), _CMP_LT_OQ)))
-                    : 0;
+    const int base_in_range = _mm256_movemask_pd(
+        _mm256_and_pd(_mm256_cmp_pd(ax, _mm256_set1_pd(1e-15), _CMP_GT_OQ),
+                      _mm256_cmp_pd(ax, _mm256_set1_pd(1e15), _CMP_LT_OQ)));
     const __m256d narrow = _mm256_and_pd(_mm256_cmp_pd(ax, _mm256_set1_pd(0.00390625), _CMP_GE_OQ),
                                          _mm256_cmp_pd(ax, _mm256_set1_pd(256.0), _CMP_LE_OQ));
     const __m256d margin = _mm256_blendv_pd(_mm256_set1_pd(0.46), _mm256_set1_pd(0.48), narrow);
-    Double_Double4 p[17];
+    Double_Double4 p[Count];
     p[1] = {base, _mm256_setzero_pd()};
-    for (int n = 2; n < count; ++n) {
+    int safe[Count];
+    int all_safe = 0xf;
+#pragma GCC unroll 17
+    for (int n = 2; n < Count; ++n) {
         p[n] = n == 2 ? Two_Product4(base, base) : Multiply4(p[n / 2], p[n - n / 2]);
-        const int safe = Safely_Rounded4(p[n], margin) & base_in_range;
-        double* row = out + n * stride;
-        _mm256_storeu_pd(row, p[n].hi);
-        if (safe != 0xf)
-            for (int l = 0; l < 4; ++l)
-                if (!(safe & (1 << l))) row[l] = std::pow(x[l], n);
+        safe[n] = Safely_Rounded4(p[n], margin) & base_in_range;
+        all_safe &= safe[n];
+        _mm256_storeu_pd(out + n * stride, p[n].hi);
     }
+    if (all_safe == 0xf) return;
+    for (int n = 2; n < Count; ++n)
+        for (int l = 0; l < 4; ++l)
+            if (!(safe[n] & (1 << l))) out[n * stride + l] = std::pow(x[l], n);
 }
 
 // std::pow(x[l], -n[j]) for the four bases x[0..3] and the exponents

@@ -32,7 +32,7 @@ TEST(Power, EqualsPowBitForBit)
             if (Have_Powers_Of_Four()) {
                 const double four[4] = {x, -x * 0.75, 1.0 / x, 0.5};
                 double q[17 * 4];
-                Powers_Of_Four(four, q, 4, 17);
+                Powers_Of_Four<17>(four, q, 4);
                 for (int k = 0; k < 17; ++k)
                     for (int l = 0; l < 4; ++l)
                         if (!Same_Bits(q[k * 4 + l], std::pow(four[l], k))) ++differ;

@@ -278,11 +278,19 @@ __attribute__((target("avx2,fma"))) inline void Inverse_Powers_Of_Four(const dou
     }
 }
 
-// True when the processor can run Powers_Of_Four.
+// Whether the vector code may run where the processor has it (a test turns it
+// off to compare both ways).
+inline bool& Vector_Code_Allowed()
+{
+    static bool allowed = true;
+    return allowed;
+}
+
+// True when Powers_Of_Four and the vector code built on it may run.
 inline bool Have_Powers_Of_Four()
 {
     static const bool have = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-    return have;
+    return have && Vector_Code_Allowed();
 }
 #endif
 

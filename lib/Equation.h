@@ -36,7 +36,6 @@ public:
     Secant_Search() : Secant_Search(0.0, 0.0, 0.0, 0) {}
     double Point() const { return point_; }
     bool Take(double f);
-    bool Ended() const { return stage_ == Ended_Stage; }
     double Root() const { return root_; }
 
 private:

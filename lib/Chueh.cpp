@@ -12,7 +12,6 @@
 #include "Chueh.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "Equation.h"
 #include "Numdef.h"
@@ -123,21 +122,18 @@ double Pair(int i, int j, double TK) {
 // from. Only the pairs with H2 depend on the temperature; the constants
 // change only when a saturation curve has stored its own, which
 // Reid_Constants undoes.
-double A_critical[10][4];
+Table_Inputs<40> A_critical;
 double A_TK = 0.0;
-bool A_formed = false;
 
 double Amix(double* xgas, double TK) {
     Reid_Constants();
-    double critical[10][4];
+    double critical[40];
     for (int i = 0; i < 10; i++)
-        Critical(i, &critical[i][0], &critical[i][1], &critical[i][2], &critical[i][3]);
-    if (!A_formed || std::memcmp(critical, A_critical, sizeof critical) != 0) {
+        Critical(i, &critical[4 * i], &critical[4 * i + 1], &critical[4 * i + 2], &critical[4 * i + 3]);
+    if (A_critical.Changed(critical)) {
         for (int i = 0; i < 10; i++)
             for (int j = 0; j < 10; j++) A[i][j] = Pair(i, j, TK);
-        std::memcpy(A_critical, critical, sizeof critical);
         A_TK = TK;
-        A_formed = true;
     } else if (TK != A_TK) {
         for (int k = 0; k < 10; k++) {
             A[iH2][k] = Pair(iH2, k, TK);

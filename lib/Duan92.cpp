@@ -14,7 +14,6 @@
 #include "Duan92.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "Equation.h"
 #include "Numdef.h"
@@ -216,8 +215,7 @@ namespace {
 // mole fractions of H2O, CO2, CH4 and H2S and the temperature are the same
 // bit for bit.
 struct Mixing {
-    bool valid = false;
-    double key[5];  // x of H2O, CO2, CH4, H2S (composition indices 0, 1, 2, 5) and TK
+    Table_Inputs<5> key;  // x of H2O, CO2, CH4, H2S (composition indices 0, 1, 2, 5) and TK
     int n;          // species present
     int y[4];       // their composition indices
     double beta[4];
@@ -373,11 +371,7 @@ void Mixing_Sums(Mixing& m, double* xgas, double TK) {
 
 const Mixing& Mixing_Of(double* xgas, double TK) {
     const double key[5] = {xgas[0], xgas[1], xgas[2], xgas[5], TK};
-    if (!mix.valid || std::memcmp(key, mix.key, sizeof key) != 0) {
-        Mixing_Sums(mix, xgas, TK);
-        std::memcpy(mix.key, key, sizeof key);
-        mix.valid = true;
-    }
+    if (mix.key.Changed(key)) Mixing_Sums(mix, xgas, TK);
     return mix;
 }
 

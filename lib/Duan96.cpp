@@ -10,7 +10,6 @@
 #include "Duan96.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "Equation.h"
 #include "Numdef.h"
@@ -130,20 +129,17 @@ const Pair_Tables pairs;
 // last pressure or fugacity call, bit for bit as passed: a volume search
 // evaluates the pressure many times at one composition.
 struct Mixture_Parameters {
-    bool valid = false;
-    double x[10];      // as passed
+    Table_Inputs<10> x;  // as passed
     double y[10];      // normalised
     double em, sm;     // eps_m (K), sigma_m (Angstrom)
 };
 Mixture_Parameters last;
 
 const Mixture_Parameters& Mixture_Of(double* xgas) {
-    if (!last.valid || std::memcmp(xgas, last.x, sizeof last.x) != 0) {
-        std::memcpy(last.x, xgas, sizeof last.x);
+    if (last.x.Changed(xgas)) {
         Normalise_Fractions(xgas, last.y);
         last.em = EpsMixture(last.y);
         last.sm = SigMixture(last.y);
-        last.valid = true;
     }
     return last;
 }

@@ -5,6 +5,8 @@
 #include <cfloat>
 #include <cmath>
 
+#include "Numdef.h"
+
 namespace {
 
 // Roots of the reduced cubic t^3 + a t + b = 0 when a*b == 0, where the
@@ -168,6 +170,28 @@ double RealChoiceAbove(int what, double bmin, double re1, double re2, double re3
         }
     }
     return found ? best : 0.0;
+}
+
+void Alpha_Table::Form(double TK)
+{
+    double inputs[31];
+    for (int i = 0; i < 10; i++) {
+        inputs[3 * i] = species_[i]->Tcrit;
+        inputs[3 * i + 1] = species_[i]->Pcrit;
+        inputs[3 * i + 2] = species_[i]->Acentric;
+    }
+    inputs[30] = TK;
+    if (!inputs_.Changed(inputs)) return;
+    for (int i = 0; i < 10; i++) {
+        double Tc = species_[i]->Tcrit;
+        double w = species_[i]->Acentric;
+        double m = m0_ + m1_ * w - m2_ * w * w;
+        double alpha = 1.0 + m * (1.0 - std::sqrt(TK / Tc));
+        A[i][i] = alpha * alpha * Omega_a_ * R_ * R_ * Tc * Tc / species_[i]->Pcrit;
+    }
+    for (int i = 0; i < 10; i++)
+        for (int j = 0; j < 10; j++)
+            if (i != j) A[i][j] = std::sqrt(A[i][i] * A[j][j]) * (1.0 - kij_(i, j));
 }
 
 Secant_Search::Secant_Search(double x1, double x2, double accuracy, int maxit)

@@ -5,6 +5,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 
 // Residual function of the secant solver: x, two context arrays, two context
 // doubles (as a rule composition, second composition, T in K, P or V).
@@ -25,6 +26,51 @@ double RealChoice3(int what, double re0, double re1, double re2, double im0, dou
 // real root exceeds bmin.
 double RealChoiceAbove(int what, double bmin, double re1, double re2, double re3, double im1,
                        double im2, double im3);
+
+// The inputs a table of constants was last formed from, compared bit for bit:
+// Changed(now) is true, and keeps now, when the table must be formed anew.
+// A search evaluates an equation of state many times at one temperature and
+// composition; its tables then need forming once.
+template <int N>
+class Table_Inputs {
+public:
+    bool Changed(const double* now)
+    {
+        if (formed_ && std::memcmp(now, kept_, sizeof kept_) == 0) return false;
+        std::memcpy(kept_, now, sizeof kept_);
+        formed_ = true;
+        return true;
+    }
+
+private:
+    bool formed_ = false;
+    double kept_[N];
+};
+
+struct Gas;
+
+// The a_ij table of the Soave (1972) and the Peng & Robinson (1976) equations
+// for the ten species records of the composition vector:
+//   a_ii = alpha_i^2 Omega_a R^2 Tc_i^2/Pc_i, alpha_i = 1 + m_i (1 - sqrt(T/Tc_i)),
+//   m_i = m0 + m1 w_i - m2 w_i^2, a_ij = sqrt(a_ii a_jj)(1 - k_ij) for i != j.
+// Form(TK) forms it anew only when the temperature or a species' critical
+// temperature, pressure or acentric factor has changed since the last time.
+class Alpha_Table {
+public:
+    Alpha_Table(Gas* const* species, double Omega_a, double R, double m0, double m1, double m2,
+                double (*kij)(int, int))
+        : species_(species), Omega_a_(Omega_a), R_(R), m0_(m0), m1_(m1), m2_(m2), kij_(kij)
+    {
+    }
+    void Form(double TK);
+    double A[10][10];
+
+private:
+    Gas* const* species_;
+    double Omega_a_, R_, m0_, m1_, m2_;
+    double (*kij_)(int, int);
+    Table_Inputs<31> inputs_;
+};
 
 // The damped secant iteration of RootSectant, driven from outside so that
 // several searches can run side by side: Point() is where the residual is

@@ -93,8 +93,7 @@ namespace {
 // The composition of the last Mixture call, bit for bit: the volume searches
 // call Mixture at every evaluation with one composition, and its sums are
 // then still those of the file-level mixture constants.
-double last_x[10];
-bool have_last = false;
+Table_Inputs<10> last_x;
 
 }  // namespace
 
@@ -113,9 +112,7 @@ void Mixture(double* xgas) {
         }
         copied = true;
     }
-    if (have_last && std::memcmp(xgas, last_x, sizeof last_x) == 0) return;
-    std::memcpy(last_x, xgas, sizeof last_x);
-    have_last = true;
+    if (!last_x.Changed(xgas)) return;
 
     wMix = 0.0;
     for (int i = 0; i < 10; i++) wMix += xgas[i] * Ac[i];

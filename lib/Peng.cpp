@@ -9,7 +9,6 @@
 #include "Peng.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "Equation.h"
 #include "Numdef.h"
@@ -19,8 +18,7 @@ namespace {
 
 const double R = 8.31451;  // J/(mol K) = MPa cm3/(mol K)
 
-// a_ij (row i, column j) and b_i of the last Amix/Bmix call.
-double A[10][10];
+// b_i of the last Bmix call.
 double B[10];
 
 Gas* const Species[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
@@ -40,36 +38,13 @@ double Kij(int i, int j) {
     return 0.0;
 }
 
-// The temperature and the critical constants the table A was last formed
-// from: within a volume or pressure search both stay the same.
-double A_TK = 0.0;
-double A_critical[10][3];
-bool A_formed = false;
+// a_ij (row i, column j) of the last Amix call.
+Alpha_Table table(Species, (std::sqrt(3.0) + 1.0) / 6.0, R, 0.37464, 1.54226, 0.26992, Kij);
 
 double Amix(double* xgas, double TK) {
     Reid_Constants();
-    double critical[10][3];
-    for (int i = 0; i < 10; i++) {
-        critical[i][0] = Species[i]->Tcrit;
-        critical[i][1] = Species[i]->Pcrit;
-        critical[i][2] = Species[i]->Acentric;
-    }
-    if (!A_formed || TK != A_TK || std::memcmp(critical, A_critical, sizeof critical) != 0) {
-        double Omega_a = (std::sqrt(3.0) + 1.0) / 6.0;
-        for (int i = 0; i < 10; i++) {
-            double Tc = Species[i]->Tcrit;
-            double w = Species[i]->Acentric;
-            double m = 0.37464 + 1.54226 * w - 0.26992 * w * w;
-            double alpha = 1.0 + m * (1.0 - std::sqrt(TK / Tc));
-            A[i][i] = alpha * alpha * Omega_a * R * R * Tc * Tc / Species[i]->Pcrit;
-        }
-        for (int i = 0; i < 10; i++)
-            for (int j = 0; j < 10; j++)
-                if (i != j) A[i][j] = std::sqrt(A[i][i] * A[j][j]) * (1.0 - Kij(i, j));
-        std::memcpy(A_critical, critical, sizeof critical);
-        A_TK = TK;
-        A_formed = true;
-    }
+    table.Form(TK);
+    const double (&A)[10][10] = table.A;
     double a = 0.0;
     for (int i = 0; i < 10; i++)
         for (int j = 0; j < 10; j++) a += xgas[i] * xgas[j] * A[i][j];
@@ -134,7 +109,7 @@ void Fugacity_Peng(int phase, double* xgas, double TK, double PMPa, double Vcm) 
     double D = V * V + 2.0 * b * V - b * b;
     for (int i = 0; i < 10; i++) {
         double S = 0.0;
-        for (int j = 0; j < 10; j++) S += y[j] * A[i][j];
+        for (int j = 0; j < 10; j++) S += y[j] * table.A[i][j];
         S = 2.0 * S;
         double lnphi = std::log(V / (V - b)) + B[i] / (V - b) +
                        (S * L / (sq8 * b) - a * B[i] * V / (b * D) - a * B[i] * L / (sq8 * b * b)) / RT -

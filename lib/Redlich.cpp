@@ -7,7 +7,6 @@
 #include "Redlich.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "Equation.h"
 #include "Numdef.h"
@@ -23,28 +22,25 @@ double B[10];
 
 Gas* const Species[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
 
-// The critical constants the species parameters were last formed from, and
-// the pair terms sqrt(a_i a_j) of the mixing rule.
-double A_critical[10][2];
+// The critical temperatures and pressures the species parameters were last
+// formed from, and the pair terms sqrt(a_i a_j) of the mixing rule.
+Table_Inputs<20> A_inputs;
 double A_root[10][10];
-bool A_formed = false;
 
 double Amix(double* xgas) {
     Reid_Constants();
-    double critical[10][2];
+    double inputs[20];
     for (int i = 0; i < 10; i++) {
-        critical[i][0] = Species[i]->Tcrit;
-        critical[i][1] = Species[i]->Pcrit;
+        inputs[2 * i] = Species[i]->Tcrit;
+        inputs[2 * i + 1] = Species[i]->Pcrit;
     }
-    if (!A_formed || std::memcmp(critical, A_critical, sizeof critical) != 0) {
+    if (A_inputs.Changed(inputs)) {
         double cube = std::pow(2.0, 1.0 / 3.0);
         double Omega_a = 1.0 / (9.0 * (cube - 1.0));
         for (int i = 0; i < 10; i++)
             A[i] = Omega_a * R * R * std::pow(Species[i]->Tcrit, 2.5) / Species[i]->Pcrit;
         for (int i = 0; i < 10; i++)
             for (int j = 0; j < 10; j++) A_root[i][j] = std::sqrt(A[i] * A[j]);
-        std::memcpy(A_critical, critical, sizeof critical);
-        A_formed = true;
     }
     double a = 0.0;
     for (int i = 0; i < 10; i++)

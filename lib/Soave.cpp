@@ -7,7 +7,6 @@
 #include "Soave.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "Equation.h"
 #include "Numdef.h"
@@ -17,8 +16,7 @@ namespace {
 
 const double R = 8.31451;  // J/(mol K) = MPa cm3/(mol K)
 
-// a_ij (row i, column j) and b_i of the last Amix/Bmix call.
-double A[10][10];
+// b_i of the last Bmix call.
 double B[10];
 
 Gas* const Species[10] = {&H2O, &CO2, &CH4, &N2, &C2H6, &H2S, &NH3, &H2, &O2, &CO};
@@ -36,37 +34,19 @@ double Kij(int i, int j) {
     return 0.0;
 }
 
-// The temperature and the critical constants the table A was last formed
-// from: within a volume or pressure search both stay the same.
-double A_TK = 0.0;
-double A_critical[10][3];
-bool A_formed = false;
+// Omega_a of the Redlich-Kwong equation, 1/(9 (2^(1/3) - 1)).
+double Soave_Omega_a() {
+    double cube = std::pow(2.0, 1.0 / 3.0);
+    return 1.0 / (9.0 * (cube - 1.0));
+}
+
+// a_ij (row i, column j) of the last Amix call.
+Alpha_Table table(Species, Soave_Omega_a(), R, 0.48, 1.574, 0.176, Kij);
 
 double Amix(double* xgas, double TK) {
     Reid_Constants();
-    double critical[10][3];
-    for (int i = 0; i < 10; i++) {
-        critical[i][0] = Species[i]->Tcrit;
-        critical[i][1] = Species[i]->Pcrit;
-        critical[i][2] = Species[i]->Acentric;
-    }
-    if (!A_formed || TK != A_TK || std::memcmp(critical, A_critical, sizeof critical) != 0) {
-        double cube = std::pow(2.0, 1.0 / 3.0);
-        double Omega_a = 1.0 / (9.0 * (cube - 1.0));
-        for (int i = 0; i < 10; i++) {
-            double Tc = Species[i]->Tcrit;
-            double w = Species[i]->Acentric;
-            double m = 0.48 + 1.574 * w - 0.176 * w * w;
-            double alpha = 1.0 + m * (1.0 - std::sqrt(TK / Tc));
-            A[i][i] = alpha * alpha * Omega_a * R * R * Tc * Tc / Species[i]->Pcrit;
-        }
-        for (int i = 0; i < 10; i++)
-            for (int j = 0; j < 10; j++)
-                if (i != j) A[i][j] = std::sqrt(A[i][i] * A[j][j]) * (1.0 - Kij(i, j));
-        std::memcpy(A_critical, critical, sizeof critical);
-        A_TK = TK;
-        A_formed = true;
-    }
+    table.Form(TK);
+    const double (&A)[10][10] = table.A;
     double a = 0.0;
     for (int i = 0; i < 10; i++)
         for (int j = 0; j < 10; j++) a += xgas[i] * xgas[j] * A[i][j];
@@ -128,7 +108,7 @@ void Fugacity_Soave(int phase, double* xgas, double TK, double PMPa, double Vcm)
     double Z = PMPa * V / RT;
     for (int i = 0; i < 10; i++) {
         double S = 0.0;
-        for (int j = 0; j < 10; j++) S += y[j] * A[i][j];
+        for (int j = 0; j < 10; j++) S += y[j] * table.A[i][j];
         S = 2.0 * S;
         double lnphi = std::log(V / (V - b)) + B[i] / (V - b) +
                        S * std::log(V / (V + b)) / (RT * b) -

@@ -75,10 +75,30 @@ struct Library_State {
 
 Library_State Start;
 
-template <class T, std::size_t N>
-void Copy(T (&to)[N], const T (&from)[N])
+// The library's value `live` into `kept` (save) or back.
+template <class T>
+void Transfer(T& live, T& kept, bool save)
 {
-    for (std::size_t i = 0; i < N; i++) to[i] = from[i];
+    if (save)
+        kept = live;
+    else
+        live = kept;
+}
+
+// The records and phase arrays of the library into Start (save) or back.
+void Transfer_State(bool save)
+{
+    for (int k = 0; k < Gas_Count; k++) Transfer(*Gas_Number(k), Start.gases[k], save);
+    for (int k = 0; k < Salt_Count; k++) Transfer(*Salt_Record(k), Start.salts[k], save);
+    for (int k = 0; k < 13; k++) Transfer(*All_Ions[k], Start.ions[k], save);
+    for (int i = 0; i < 10; i++) {
+        Transfer(Molar_Volume[i], Start.Molar_Volume[i], save);
+        Transfer(Density[i], Start.Density[i], save);
+        Transfer(GibbsTP[i], Start.GibbsTP[i], save);
+        Transfer(Fraction[i], Start.Fraction[i], save);
+        Transfer(Kgas[i], Start.Kgas[i], save);
+    }
+    for (int i = 0; i < 5; i++) Transfer(Ksalt[i], Start.Ksalt[i], save);
 }
 
 Gas* const Bulk_Gases[5] = {&H2O, &CO2, &CH4, &N2, &C2H6};
@@ -88,28 +108,12 @@ Ion* const Bulk_Ions[5] = {&iNa, &iK, &iCa, &iMg, &iCl};
 
 void Save_Start_State()
 {
-    for (int k = 0; k < Gas_Count; k++) Start.gases[k] = *Gas_Number(k);
-    for (int k = 0; k < Salt_Count; k++) Start.salts[k] = *Salt_Record(k);
-    for (int k = 0; k < 13; k++) Start.ions[k] = *All_Ions[k];
-    Copy(Start.Molar_Volume, Molar_Volume);
-    Copy(Start.Density, Density);
-    Copy(Start.GibbsTP, GibbsTP);
-    Copy(Start.Fraction, Fraction);
-    Copy(Start.Kgas, Kgas);
-    Copy(Start.Ksalt, Ksalt);
+    Transfer_State(true);
 }
 
 void Restore_Start_State()
 {
-    for (int k = 0; k < Gas_Count; k++) *Gas_Number(k) = Start.gases[k];
-    for (int k = 0; k < Salt_Count; k++) *Salt_Record(k) = Start.salts[k];
-    for (int k = 0; k < 13; k++) *All_Ions[k] = Start.ions[k];
-    Copy(Molar_Volume, Start.Molar_Volume);
-    Copy(Density, Start.Density);
-    Copy(GibbsTP, Start.GibbsTP);
-    Copy(Fraction, Start.Fraction);
-    Copy(Kgas, Start.Kgas);
-    Copy(Ksalt, Start.Ksalt);
+    Transfer_State(false);
     // The records' critical constants are those of the start again: the next
     // equation of state must write its table anew.
     Critical_Constants_Changed();

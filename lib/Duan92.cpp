@@ -224,6 +224,34 @@ struct Mixing {
 };
 Mixing mix;
 
+// The sums over ordered Order-tuples (i, j, k, ...) of species of a mixing
+// rule with Order-fold products, for the first species i: the coefficient is
+// the cube of the mean cube root of the tuple's coefficients c (Cc, Dc, ...),
+// times the cube of the mean cube root of its critical volumes to the power
+// Order - 1; the term adds x_i x_j x_k ... to `mix` and Order x_j x_k ... to
+// `d` (the derivative with respect to n_i). Partial sums of the cube roots
+// (c_sum, v_sum) and the partial product of the other mole fractions (x_prod,
+// 1 before j) are carried inwards through the Left levels still to run, in
+// the order in which a term would add them up.
+template <int Order, int Left>
+void Tuple_Sums(int n, const double* c, const double* v, const double* x, int i, double c_sum,
+                double v_sum, double x_prod, double& mix, double& d)
+{
+    for (int m = 0; m < n; m++) {
+        const double cs = c_sum + c[m], vs = v_sum + v[m], xp = x_prod * x[m];
+        if constexpr (Left > 1) {
+            Tuple_Sums<Order, Left - 1>(n, c, v, x, i, cs, vs, xp, mix, d);
+        } else {
+            const double C = Cube(cs / Order);
+            const double V = Cube(vs / Order);
+            double term = C;
+            for (int p = 1; p < Order; p++) term = term * V;
+            mix += x[i] * xp * term;
+            d += double(Order) * xp * term;
+        }
+    }
+}
+
 // The mixing-rule sums of the species present in xgas at TK. The sums run
 // over ordered pairs, triples, five- and six-fold products in a fixed order;
 // partial sums of the cube roots and partial products of mole fractions are
@@ -303,55 +331,13 @@ void Mixing_Sums(Mixing& m, double* xgas, double TK) {
             }
         }
 
-    // Five-fold products: D.
+    // Five-fold products: D; six-fold products: E.
     double DVmix = 0.0, dD[4] = {0, 0, 0, 0};
-    for (int i = 0; i < n; i++)
-        for (int j = 0; j < n; j++) {
-            const double dij = Dc[i] + Dc[j], vij = Vcc[i] + Vcc[j];
-            for (int k = 0; k < n; k++) {
-                const double dijk = dij + Dc[k], vijk = vij + Vcc[k];
-                const double xjk = x[j] * x[k];
-                for (int l = 0; l < n; l++) {
-                    const double dijkl = dijk + Dc[l], vijkl = vijk + Vcc[l];
-                    const double xjkl = xjk * x[l];
-                    for (int m5 = 0; m5 < n; m5++) {
-                        double D = Cube((dijkl + Dc[m5]) / 5.0);
-                        double V5 = Cube((vijkl + Vcc[m5]) / 5.0);
-                        double term = D * V5 * V5 * V5 * V5;
-                        double others = xjkl * x[m5];
-                        DVmix += x[i] * others * term;
-                        dD[i] += 5.0 * others * term;
-                    }
-                }
-            }
-        }
-
-    // Six-fold products: E.
     double EVmix = 0.0, dE[4] = {0, 0, 0, 0};
-    for (int i = 0; i < n; i++)
-        for (int j = 0; j < n; j++) {
-            const double eij = Ec[i] + Ec[j], vij = Vcc[i] + Vcc[j];
-            for (int k = 0; k < n; k++) {
-                const double eijk = eij + Ec[k], vijk = vij + Vcc[k];
-                const double xjk = x[j] * x[k];
-                for (int l = 0; l < n; l++) {
-                    const double eijkl = eijk + Ec[l], vijkl = vijk + Vcc[l];
-                    const double xjkl = xjk * x[l];
-                    for (int m5 = 0; m5 < n; m5++) {
-                        const double eijklm = eijkl + Ec[m5], vijklm = vijkl + Vcc[m5];
-                        const double xjklm = xjkl * x[m5];
-                        for (int o = 0; o < n; o++) {
-                            double E = Cube((eijklm + Ec[o]) / 6.0);
-                            double V6 = Cube((vijklm + Vcc[o]) / 6.0);
-                            double term = E * V6 * V6 * V6 * V6 * V6;
-                            double others = xjklm * x[o];
-                            EVmix += x[i] * others * term;
-                            dE[i] += 6.0 * others * term;
-                        }
-                    }
-                }
-            }
-        }
+    for (int i = 0; i < n; i++) {
+        Tuple_Sums<5, 4>(n, Dc, Vcc, x, i, Dc[i], Vcc[i], 1.0, DVmix, dD[i]);
+        Tuple_Sums<6, 5>(n, Ec, Vcc, x, i, Ec[i], Vcc[i], 1.0, EVmix, dE[i]);
+    }
 
     m.BVmix = BVmix;
     m.CVmix = CVmix;

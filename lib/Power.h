@@ -161,6 +161,26 @@ __attribute__((target("avx2,fma"))) inline int Safely_Rounded4(Double_Double4 x,
     return _mm256_movemask_pd(_mm256_castsi256_pd(safe));
 }
 
+// The lanes (bit l for lane l) whose base lies inside the range of the
+// double-double powers, 1e-15 < |x| < 1e15, and each lane's margin (Margin).
+__attribute__((target("avx2,fma"))) inline int Base_Checks4(__m256d base, __m256d& margin)
+{
+    const __m256d ax = _mm256_andnot_pd(_mm256_set1_pd(-0.0), base);
+    const __m256d narrow = _mm256_and_pd(_mm256_cmp_pd(ax, _mm256_set1_pd(0.00390625), _CMP_GE_OQ),
+                                         _mm256_cmp_pd(ax, _mm256_set1_pd(256.0), _CMP_LE_OQ));
+    margin = _mm256_blendv_pd(_mm256_set1_pd(0.46), _mm256_set1_pd(0.48), narrow);
+    return _mm256_movemask_pd(_mm256_and_pd(_mm256_cmp_pd(ax, _mm256_set1_pd(1e-15), _CMP_GT_OQ),
+                                            _mm256_cmp_pd(ax, _mm256_set1_pd(1e15), _CMP_LT_OQ)));
+}
+
+// Lanes of row not in the mask `safe` take pow(x[l], n) itself.
+inline void Pow_Where_Unsafe(int safe, const double* x, int n, double* row)
+{
+    if (safe == 0xf) return;
+    for (int l = 0; l < 4; ++l)
+        if (!(safe & (1 << l))) row[l] = std::pow(x[l], n);
+}
+
 }  // namespace power_detail
 
 // Powers_Of for the four bases x[0..3] at once: x[l]^n into
@@ -175,13 +195,8 @@ __attribute__((target("avx2,fma"))) inline void Powers_Of_Four(const double* x, 
     const __m256d base = _mm256_loadu_pd(x);
     _mm256_storeu_pd(out, _mm256_set1_pd(1.0));
     _mm256_storeu_pd(out + stride, base);
-    const __m256d ax = _mm256_andnot_pd(_mm256_set1_pd(-0.0), base);
-    const int base_in_range = _mm256_movemask_pd(
-        _mm256_and_pd(_mm256_cmp_pd(ax, _mm256_set1_pd(1e-15), _CMP_GT_OQ),
-                      _mm256_cmp_pd(ax, _mm256_set1_pd(1e15), _CMP_LT_OQ)));
-    const __m256d narrow = _mm256_and_pd(_mm256_cmp_pd(ax, _mm256_set1_pd(0.00390625), _CMP_GE_OQ),
-                                         _mm256_cmp_pd(ax, _mm256_set1_pd(256.0), _CMP_LE_OQ));
-    const __m256d margin = _mm256_blendv_pd(_mm256_set1_pd(0.46), _mm256_set1_pd(0.48), narrow);
+    __m256d margin;
+    const int base_in_range = Base_Checks4(base, margin);
     Double_Double4 p[Count];
     p[1] = {base, _mm256_setzero_pd()};
     int safe[Count];
@@ -194,9 +209,7 @@ __attribute__((target("avx2,fma"))) inline void Powers_Of_Four(const double* x, 
         _mm256_storeu_pd(out + n * stride, p[n].hi);
     }
     if (all_safe == 0xf) return;
-    for (int n = 2; n < Count; ++n)
-        for (int l = 0; l < 4; ++l)
-            if (!(safe[n] & (1 << l))) out[n * stride + l] = std::pow(x[l], n);
+    for (int n = 2; n < Count; ++n) Pow_Where_Unsafe(safe[n], x, n, out + n * stride);
 }
 
 // std::pow(x[l], -n[j]) for the four bases x[0..3] and the exponents
@@ -206,13 +219,8 @@ __attribute__((target("avx2,fma"))) inline void Inverse_Powers_Of_Four(const dou
 {
     using namespace power_detail;
     const __m256d base = _mm256_loadu_pd(x);
-    const __m256d ax = _mm256_andnot_pd(_mm256_set1_pd(-0.0), base);
-    const int base_in_range = _mm256_movemask_pd(
-        _mm256_and_pd(_mm256_cmp_pd(ax, _mm256_set1_pd(1e-15), _CMP_GT_OQ),
-                      _mm256_cmp_pd(ax, _mm256_set1_pd(1e15), _CMP_LT_OQ)));
-    const __m256d narrow = _mm256_and_pd(_mm256_cmp_pd(ax, _mm256_set1_pd(0.00390625), _CMP_GE_OQ),
-                                         _mm256_cmp_pd(ax, _mm256_set1_pd(256.0), _CMP_LE_OQ));
-    const __m256d margin = _mm256_blendv_pd(_mm256_set1_pd(0.46), _mm256_set1_pd(0.48), narrow);
+    __m256d margin;
+    const int base_in_range = Base_Checks4(base, margin);
     int largest = 1;
     for (int j = 0; j < count; ++j)
         if (n[j] > largest) largest = n[j];
@@ -232,9 +240,7 @@ __attribute__((target("avx2,fma"))) inline void Inverse_Powers_Of_Four(const dou
         const int safe = Safely_Rounded4(inverse, margin) & base_in_range;
         double* row = out + j * 4;
         _mm256_storeu_pd(row, inverse.hi);
-        if (safe != 0xf)
-            for (int l = 0; l < 4; ++l)
-                if (!(safe & (1 << l))) row[l] = std::pow(x[l], -n[j]);
+        Pow_Where_Unsafe(safe, x, -n[j], row);
     }
 }
 

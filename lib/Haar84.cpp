@@ -57,12 +57,17 @@ struct Residual_Temperature {
     double A_factor[hgk::SeriesTerms];
     double dA_factor[hgk::SeriesTerms];
     double beta_tau2[hgk::Terms - hgk::SeriesTerms];  // beta_i tau_i^2 of terms 37..40
+    // Away from the critical point (beta_i tau_i^2 > 746, as for liquid water
+    // below about 600 K) the exponential of a near-critical term underflows
+    // to 0 whatever delta: alpha_i > 0 and k_i is even.
+    bool vanishing[hgk::Terms - hgk::SeriesTerms];
 
     void Set(double T)
     {
         for (int j = 0; j < hgk::Terms - hgk::SeriesTerms; ++j) {
             const double tau = (T - hgk::T_i[j]) / hgk::T_i[j];
             beta_tau2[j] = hgk::beta_i[j] * tau * tau;
+            vanishing[j] = beta_tau2[j] > 746.0 && hgk::k[hgk::SeriesTerms + j] % 2 == 0;
         }
         Powers tau;  // powers of Tc/T
         tau.Reset(hgk::Tc / T);
@@ -112,7 +117,8 @@ const int Lanes = 32;
 #ifdef POWER_HAVE_FOUR
 // The power series (terms 1..36) of the four states s..s+3 at once, each
 // product and sum the same rounded operation, in the same order, as in the
-// loop over single states in Residual_Sums.
+// loop over single states in Residual_Sums; A only With_A.
+template <bool With_A>
 __attribute__((target("avx2,fma"))) void Series_Four(const double* e,
                                                     const double (*q_power)[Lanes], int s,
                                                     double* a_sum, double* da_sum)
@@ -122,13 +128,15 @@ __attribute__((target("avx2,fma"))) void Series_Four(const double* e,
     __m256d dA = _mm256_setzero_pd();
 #pragma GCC unroll 36
     for (int i = 0; i < hgk::SeriesTerms; ++i) {
-        const __m256d qk = _mm256_loadu_pd(&q_power[hgk::k[i]][s]);
         const __m256d qk1 = _mm256_loadu_pd(&q_power[hgk::k[i] - 1][s]);
-        A = _mm256_add_pd(A, _mm256_mul_pd(_mm256_set1_pd(residual_T.A_factor[i]), qk));
+        if (With_A) {
+            const __m256d qk = _mm256_loadu_pd(&q_power[hgk::k[i]][s]);
+            A = _mm256_add_pd(A, _mm256_mul_pd(_mm256_set1_pd(residual_T.A_factor[i]), qk));
+        }
         dA = _mm256_add_pd(
             dA, _mm256_mul_pd(_mm256_mul_pd(_mm256_set1_pd(residual_T.dA_factor[i]), qk1), E));
     }
-    _mm256_storeu_pd(a_sum, A);
+    if (With_A) _mm256_storeu_pd(a_sum, A);
     _mm256_storeu_pd(da_sum, dA);
 }
 #endif
@@ -176,13 +184,14 @@ void Base_Pressures(double TK, const double* V, const double* rho, int n, double
 }
 
 // The residual function's sums A (J/g) and dA/drho (J cm3/g^2) at the
-// densities rho[0..n) > 0 (n <= Lanes), all at TK > 0. The states are
-// independent: their evaluations are interleaved term by term, so that the
-// processor overlaps them, while each state's sums are formed in exactly the
-// order of a single evaluation.
+// densities rho[0..n) > 0 (n <= Lanes), all at TK > 0; A = nullptr for dA
+// alone, as for a pressure. The states are independent: their evaluations are
+// interleaved term by term, so that the processor overlaps them, while each
+// state's sums are formed in exactly the order of a single evaluation.
 void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
 {
     if (TK != residual_T.TK) residual_T.Set(TK);
+    const bool with_A = A != nullptr;
     // Per state: e = exp(-rho), q = 1 - e and the powers q^0..q^9, stored
     // power by power so that the loop over the states runs over neighbours.
     double e[Lanes], q[Lanes], q_power[10][Lanes], a_sum[Lanes], da_sum[Lanes];
@@ -215,7 +224,10 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
         }
         for (int s = 0; s < n; s += 4) {
             Powers_Of_Four<10>(q + s, &q_power[0][s], Lanes);
-            Series_Four(e + s, q_power, s, a_sum + s, da_sum + s);
+            if (with_A)
+                Series_Four<true>(e + s, q_power, s, a_sum + s, da_sum + s);
+            else
+                Series_Four<false>(e + s, q_power, s, a_sum + s, da_sum + s);
         }
         // Term 40 (low temperature, high density) is never negligible: the
         // powers of its delta are formed for all states in the same way.
@@ -245,27 +257,20 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
         }
     }
     for (int s = 0; s < n; ++s) {
-        A[s] = a_sum[s];
-        dA[s] = da_sum[s];
-    }
-    for (int s = 0; s < n; ++s) {
+        double a = with_A ? a_sum[s] : 1.0;  // only tested for 0 without A
+        double da = da_sum[s];
         // Terms 37..39 share rho_i, and so delta_i and its powers.
-        Powers d_power[4];
-        bool have_d_power[4] = {false, false, false, false};
-        for (int i = hgk::SeriesTerms; i < hgk::Terms; ++i) {
-            int j = i - hgk::SeriesTerms;
-            double ri = hgk::rho_i[j];
-            int same = group[j];
-            double d = delta[same][s];
-            double bt = residual_T.beta_tau2[j];
-            // Away from the critical point (beta_i tau_i^2 > 746, as for liquid
-            // water below about 600 K) the exponential of the near-critical terms
-            // underflows to 0 whatever delta: alpha_i > 0 and k_i is even. The
-            // term then adds exact zeros to the non-zero sums A and dA and is
-            // skipped.
-            if (bt > 746.0 && hgk::k[i] % 2 == 0 && A[s] != 0.0 && dA[s] != 0.0 &&
-                std::fabs(d) < 1e50)
-                continue;
+        Powers d_power[Near_Terms];
+        bool have_d_power[Near_Terms] = {false, false, false, false};
+#pragma GCC unroll 4
+        for (int j = 0; j < Near_Terms; ++j) {
+            const int i = hgk::SeriesTerms + j;
+            const double ri = hgk::rho_i[j];
+            const int same = group[j];
+            const double d = delta[same][s];
+            // A vanishing term adds exact zeros to non-zero sums A and dA and
+            // is skipped (a finite delta keeps its factors finite).
+            if (residual_T.vanishing[j] && a != 0.0 && da != 0.0 && std::fabs(d) < 1e50) continue;
             Powers& dp = d_power[same];
             if (!have_d_power[same]) {
                 if (same == Last_Term && have_delta_last)
@@ -274,13 +279,15 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
                     dp.Reset(d, 5);  // k_i <= 4 and l_i <= 3 for these terms
                 have_d_power[same] = true;
             }
-            double ex = std::exp(-hgk::alpha_i[j] * dp(hgk::k[i]) - bt);
+            double ex = std::exp(-hgk::alpha_i[j] * dp(hgk::k[i]) - residual_T.beta_tau2[j]);
             double dl = dp(hgk::l[i]);
-            A[s] += hgk::g[i] * dl * ex;
+            if (with_A) a += hgk::g[i] * dl * ex;
             // d/drho of delta^l exp(-alpha delta^k): the delta^l factor is constant when l = 0.
             double ddl = hgk::l[i] == 0 ? 0.0 : hgk::l[i] * dp(hgk::l[i] - 1);
-            dA[s] += hgk::g[i] * ex * (ddl - hgk::alpha_i[j] * hgk::k[i] * dp(hgk::k[i] - 1) * dl) / ri;
+            da += hgk::g[i] * ex * (ddl - hgk::alpha_i[j] * hgk::k[i] * dp(hgk::k[i] - 1) * dl) / ri;
         }
+        if (with_A) A[s] = a;
+        dA[s] = da;
     }
 }
 
@@ -291,8 +298,11 @@ double AResidual(int what, double TK, double Vcm) {
     double rho = Vcm > 0.0 ? M / Vcm : 0.0;
     if (rho <= 0.0 || TK <= 0.0) return 0.0;
     double A, dA;
+    if (what == 1) {
+        Residual_Sums(TK, &rho, 1, nullptr, &dA);
+        return rho * rho * dA;  // MPa
+    }
     Residual_Sums(TK, &rho, 1, &A, &dA);
-    if (what == 1) return rho * rho * dA;  // MPa
     if (what == 4) return A * M / (R * TK);
     return 0.0;
 }
@@ -320,7 +330,7 @@ void Volumes_Haar84(double first, double TK, const double* PMPa, double* Vcm, in
             // (about 1.8 g/cm3, beyond any state the model is used for) the
             // pressure is not evaluated and the residual is zero, which ends
             // that search.
-            double rho[Lanes], A[Lanes], dA[Lanes];
+            double rho[Lanes], dA[Lanes];
             int evaluated[Lanes];
             int m = 0;
             for (int a = 0; a < running; ++a) {
@@ -331,7 +341,7 @@ void Volumes_Haar84(double first, double TK, const double* PMPa, double* Vcm, in
                     evaluated[m++] = s;
                 }
             }
-            Residual_Sums(TK, rho, m, A, dA);
+            Residual_Sums(TK, rho, m, nullptr, dA);
             double V_evaluated[Lanes], base[Lanes];
             for (int e = 0; e < m; ++e) V_evaluated[e] = search[evaluated[e]].Point();
             Base_Pressures(TK, V_evaluated, rho, m, base);

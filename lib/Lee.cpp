@@ -148,9 +148,8 @@ struct Virial {
 };
 Virial virial[2];
 
-double Compressibility(int y, double* xgas, double TK, double Vcm) {
-    if (y != 0 && y != 1) return 1.0;  // no such fluid
-    Mixture(xgas);
+// Z of fluid y (0 or 1) at the pseudo-critical state Mixture left behind.
+double Compressibility_At(int y, double TK, double Vcm) {
     double Tr = (TcMix != 0.0) ? TK / TcMix : 0.0;
     double Vr = (VcMix != 0.0) ? Vcm * ZcMix / VcMix : 0.0;
     if (!(Tr > 0.0 && Vr > 0.0)) return 1.0;
@@ -174,16 +173,33 @@ double Compressibility(int y, double* xgas, double TK, double Vcm) {
     return 1.0 + v.B / Vr + v.C / Vr2 + v.D / (Vr2 * Vr2 * Vr) + E / (v.Tr3 * Vr2);
 }
 
+double Compressibility(int y, double* xgas, double TK, double Vcm) {
+    if (y != 0 && y != 1) return 1.0;  // no such fluid
+    Mixture(xgas);
+    return Compressibility_At(y, TK, Vcm);
+}
+
+}  // namespace
+
+namespace {
+
+// Residual of the volume search of fluid y: Z(V) - P V/(R T).
+double Separate_Residual(int y, double TK, double PMPa, double Vcm) {
+    return Compressibility_At(y, TK, Vcm) - PMPa * Vcm / (R * TK);
+}
+
 }  // namespace
 
 double FS0(double Vcm, double* xgas, double* nix, double TK, double PMPa) {
     (void)nix;
-    return Compressibility(0, xgas, TK, Vcm) - PMPa * Vcm / (R * TK);
+    Mixture(xgas);
+    return Separate_Residual(0, TK, PMPa, Vcm);
 }
 
 double FS1(double Vcm, double* xgas, double* nix, double TK, double PMPa) {
     (void)nix;
-    return Compressibility(1, xgas, TK, Vcm) - PMPa * Vcm / (R * TK);
+    Mixture(xgas);
+    return Separate_Residual(1, TK, PMPa, Vcm);
 }
 
 namespace {
@@ -244,39 +260,94 @@ double Separate_Pressure(double Vcm, void* context) {
 
 }  // namespace
 
-double Seperate_Volume(int y, double first, double* xgas, double TK, double PMPa) {
-    double key[14] = {y == 0 ? 0.0 : 1.0, first};
-    for (int i = 0; i < 10; i++) key[2 + i] = xgas[i];
-    key[12] = TK;
-    key[13] = PMPa;
-    bool found = false;
-    Known_Root& entry = Known_Entry(key, &found);
-    if (found) {
-        // The search would have left the mixture constants of xgas behind.
-        Mixture(xgas);
-        return entry.V;
-    }
+namespace {
 
-    SectantFunction residual = (y == 0) ? FS0 : FS1;
-    // Start points walk away from `first` in steps of 0.1 first: upward from a
-    // vapour-like start, downward (towards 0) from a liquid-like one.
-    double x1 = first;
-    double V = 0.0;
-    for (int k = 1; k <= 10; k++) {
-        if (first > 150.0)
-            x1 = x1 + 0.1 * first;
-        else
-            x1 = x1 - 0.1 * first;
-        double x2 = 1.1 * x1;
-        double result = RootSectant(residual, x1, x2, xgas, empty, TK, PMPa, 1e-16, 3000);
-        if (result > 0.0) {
-            V = result;
-            break;
+// The volumes of `count` separate fluids of the mixture xgas at TK and PMPa,
+// fluid[i] (0 simple, otherwise reference) into V[i]. Each search starts at
+// points that walk away from `first` in steps of 0.1 first (upward from a
+// vapour-like start, downward towards 0 from a liquid-like one) until one
+// ends on a positive root; 0 when none does. The searches are independent
+// and run side by side, each exactly as alone, so that the processor
+// overlaps their evaluations; a search made before is looked up instead.
+void Separate_Volumes(const int* fluid, int count, double first, double* xgas, double TK,
+                      double PMPa, double* V) {
+    struct Lane {
+        double key[14];
+        int y, k;
+        double x1;
+        Secant_Search search;
+    };
+    Lane lane[2];
+    int active[2], searched[2];
+    int running = 0;
+    for (int i = 0; i < count; i++) {
+        Lane& l = lane[i];
+        l.y = fluid[i] == 0 ? 0 : 1;
+        l.key[0] = l.y;
+        l.key[1] = first;
+        for (int j = 0; j < 10; j++) l.key[2 + j] = xgas[j];
+        l.key[12] = TK;
+        l.key[13] = PMPa;
+        bool found = false;
+        Known_Root& entry = Known_Entry(l.key, &found);
+        if (found) {
+            V[i] = entry.V;
+            continue;
         }
+        V[i] = 0.0;
+        l.k = 0;
+        l.x1 = first;
+        searched[running] = i;
+        active[running++] = i;
     }
-    std::memcpy(entry.key, key, sizeof key);
-    entry.V = V;
-    entry.used = clock_ticks;
+    // The mixture constants the searches evaluate with (left behind also when
+    // every root was known).
+    Mixture(xgas);
+    auto next_start = [&](Lane& l) {
+        if (++l.k > 10) return false;
+        l.x1 = first > 150.0 ? l.x1 + 0.1 * first : l.x1 - 0.1 * first;
+        l.search = Secant_Search(l.x1, 1.1 * l.x1, 1e-16, 3000);
+        return true;
+    };
+    for (int a = 0; a < running; a++) next_start(lane[active[a]]);
+    const int searches = running;
+    while (running > 0) {
+        double f[2];
+        for (int a = 0; a < running; a++) {
+            const Lane& l = lane[active[a]];
+            f[a] = Separate_Residual(l.y, TK, PMPa, l.search.Point());
+        }
+        int still = 0;
+        for (int a = 0; a < running; a++) {
+            const int i = active[a];
+            Lane& l = lane[i];
+            if (l.search.Take(f[a])) {
+                const double root = l.search.Root();
+                if (root > 0.0) {
+                    V[i] = root;
+                    continue;
+                }
+                if (!next_start(l)) continue;
+            }
+            active[still++] = i;
+        }
+        running = still;
+    }
+    for (int a = 0; a < searches; a++) {
+        const int i = searched[a];
+        bool found = false;
+        Known_Root& entry = Known_Entry(lane[i].key, &found);
+        std::memcpy(entry.key, lane[i].key, sizeof lane[i].key);
+        entry.V = V[i];
+        entry.used = clock_ticks;
+    }
+}
+
+}  // namespace
+
+double Seperate_Volume(int y, double first, double* xgas, double TK, double PMPa) {
+    double V;
+    Separate_Volumes(&y, 1, first, xgas, TK, PMPa, &V);
     return V;
 }
 
@@ -293,9 +364,10 @@ double Mixture_Volume(double first, double* xgas, double TK, double PMPa, bool s
     double y[10];
     Normalise_Fractions(xgas, y);
     if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
+    const int fluids[2] = {0, 1};
     double V[2];
+    Separate_Volumes(fluids, 2, first, y, TK, PMPa, V);
     for (int f = 0; f < 2; f++) {
-        V[f] = Seperate_Volume(f, first, y, TK, PMPa);
         Separate_Fluid fluid{f, y, TK};
         if (stable && V[f] > 1.0 && Unstable_Root(Separate_Pressure, &fluid, V[f]))
             V[f] = Stable_Root(Separate_Pressure, &fluid, PMPa, V[f], first < V[f], 1.0, 1e7);

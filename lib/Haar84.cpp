@@ -222,18 +222,24 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
             e[s] = 0.375;
             q[s] = 0.625;
         }
+        // dA/drho takes the powers k_i - 1 of q (0..6 and 8), A the powers k_i.
         for (int s = 0; s < n; s += 4) {
-            Powers_Of_Four<10>(q + s, &q_power[0][s], Lanes);
-            if (with_A)
+            if (with_A) {
+                Powers_Of_Four<10>(q + s, &q_power[0][s], Lanes);
                 Series_Four<true>(e + s, q_power, s, a_sum + s, da_sum + s);
-            else
+            } else {
+                Powers_Of_Four<9, 0x17f>(q + s, &q_power[0][s], Lanes);
                 Series_Four<false>(e + s, q_power, s, a_sum + s, da_sum + s);
+            }
         }
         // Term 40 (low temperature, high density) is never negligible: the
-        // powers of its delta are formed for all states in the same way.
+        // powers of its delta are formed for all states in the same way. It
+        // takes delta^0, delta^(k - 1) = delta^3 and delta^k = delta^4.
+        static_assert(hgk::k[hgk::Terms - 1] == 4 && hgk::l[hgk::Terms - 1] == 0,
+                      "the powers of delta that term 40 takes");
         for (int s = n; s < Lanes && s % 4 != 0; ++s) delta[Last_Term][s] = 0.625;
         for (int s = 0; s < n; s += 4)
-            Powers_Of_Four<5>(&delta[Last_Term][s], &delta_last_power[0][s], Lanes);
+            Powers_Of_Four<5, 0x19>(&delta[Last_Term][s], &delta_last_power[0][s], Lanes);
         have_delta_last = true;
     } else
 #endif

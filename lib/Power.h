@@ -186,8 +186,10 @@ inline void Pow_Where_Unsafe(int safe, const double* x, int n, double* row)
 // Powers_Of for the four bases x[0..3] at once: x[l]^n into
 // out[n * stride + l] for n = 0..Count-1 (Count <= 17). Needs a processor
 // with AVX2 and FMA. The count is a constant so that the chain of products is
-// unrolled and stays in registers.
-template <int Count>
+// unrolled and stays in registers. Only the powers n with bit n of Wanted set
+// are certain to equal std::pow; the others are x^n correctly rounded, which
+// may differ from it in the last bit (they are formed on the way anyway).
+template <int Count, unsigned Wanted = ~0u>
 __attribute__((target("avx2,fma"))) inline void Powers_Of_Four(const double* x, double* out, int stride)
 {
     static_assert(Count >= 2 && Count <= 17, "powers 0..16");
@@ -204,7 +206,7 @@ __attribute__((target("avx2,fma"))) inline void Powers_Of_Four(const double* x, 
 #pragma GCC unroll 17
     for (int n = 2; n < Count; ++n) {
         p[n] = n == 2 ? Two_Product4(base, base) : Multiply4(p[n / 2], p[n - n / 2]);
-        safe[n] = Safely_Rounded4(p[n], margin) & base_in_range;
+        safe[n] = (Wanted >> n & 1u) ? Safely_Rounded4(p[n], margin) & base_in_range : 0xf;
         all_safe &= safe[n];
         _mm256_storeu_pd(out + n * stride, p[n].hi);
     }

@@ -61,6 +61,7 @@ struct Residual_Temperature {
     // below about 600 K) the exponential of a near-critical term underflows
     // to 0 whatever delta: alpha_i > 0 and k_i is even.
     bool vanishing[hgk::Terms - hgk::SeriesTerms];
+    int vanishing_lead;  // leading vanishing terms with the rho_i of term 37
 
     void Set(double T)
     {
@@ -69,6 +70,10 @@ struct Residual_Temperature {
             beta_tau2[j] = hgk::beta_i[j] * tau * tau;
             vanishing[j] = beta_tau2[j] > 746.0 && hgk::k[hgk::SeriesTerms + j] % 2 == 0;
         }
+        vanishing_lead = 0;
+        while (vanishing_lead < hgk::Terms - hgk::SeriesTerms && vanishing[vanishing_lead] &&
+               hgk::rho_i[vanishing_lead] == hgk::rho_i[0])
+            ++vanishing_lead;
         Powers tau;  // powers of Tc/T
         tau.Reset(hgk::Tc / T);
         for (int i = 0; i < hgk::SeriesTerms; ++i) {
@@ -208,16 +213,16 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
         if (group[j] != j) continue;
         for (int s = 0; s < n; ++s) delta[j][s] = (rho[s] - ri) / ri;
     }
-    double delta_last_power[5][Lanes];
-    bool have_delta_last = false;
-    for (int s = 0; s < n; ++s) {
-        e[s] = std::exp(-rho[s]);
-        q[s] = 1.0 - e[s];
-    }
+    double delta_last_power[5][Lanes], exp_last[Lanes];
+    bool have_delta_last = false, have_exp_last = false;
 #ifdef POWER_HAVE_FOUR
     if (Have_Powers_Of_Four()) {
         // Four states at a time; the lanes past n hold a harmless state
         // (whose powers are no powers of two, which pow would have to give).
+        for (int s = 0; s < n; ++s) {
+            e[s] = std::exp(-rho[s]);
+            q[s] = 1.0 - e[s];
+        }
         for (int s = n; s < Lanes && s % 4 != 0; ++s) {
             e[s] = 0.375;
             q[s] = 0.625;
@@ -241,9 +246,20 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
         for (int s = 0; s < n; s += 4)
             Powers_Of_Four<5, 0x19>(&delta[Last_Term][s], &delta_last_power[0][s], Lanes);
         have_delta_last = true;
+        // Its exponential too, where it does not vanish.
+        if (!residual_T.vanishing[Last_Term]) {
+            for (int s = 0; s < n; ++s)
+                exp_last[s] = std::exp(-hgk::alpha_i[Last_Term] * delta_last_power[hgk::k[hgk::Terms - 1]][s] -
+                                       residual_T.beta_tau2[Last_Term]);
+            have_exp_last = true;
+        }
     } else
 #endif
     {
+        for (int s = 0; s < n; ++s) {
+            e[s] = std::exp(-rho[s]);
+            q[s] = 1.0 - e[s];
+        }
         for (int s = 0; s < n; ++s) {
             double p[10];
             Powers_Of(q[s], p, 10);
@@ -262,20 +278,28 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
             }
         }
     }
+    // Terms 37..40 state by state; term 40 for all states together afterwards
+    // where its exponential was formed above (the same operations, in the same
+    // order, for each state).
+    const int scalar_terms = have_exp_last ? Last_Term : Near_Terms;
     for (int s = 0; s < n; ++s) {
         double a = with_A ? a_sum[s] : 1.0;  // only tested for 0 without A
         double da = da_sum[s];
         // Terms 37..39 share rho_i, and so delta_i and its powers.
         Powers d_power[Near_Terms];
         bool have_d_power[Near_Terms] = {false, false, false, false};
-#pragma GCC unroll 4
-        for (int j = 0; j < Near_Terms; ++j) {
+        // A vanishing term adds exact zeros to non-zero sums A and dA and is
+        // skipped (a finite delta keeps its factors finite); as the sums stay
+        // as they were, the leading vanishing terms that share delta with the
+        // first are skipped together.
+        int j = 0;
+        if (a != 0.0 && da != 0.0 && std::fabs(delta[0][s]) < 1e50)
+            j = residual_T.vanishing_lead < scalar_terms ? residual_T.vanishing_lead : scalar_terms;
+        for (; j < scalar_terms; ++j) {
             const int i = hgk::SeriesTerms + j;
             const double ri = hgk::rho_i[j];
             const int same = group[j];
             const double d = delta[same][s];
-            // A vanishing term adds exact zeros to non-zero sums A and dA and
-            // is skipped (a finite delta keeps its factors finite).
             if (residual_T.vanishing[j] && a != 0.0 && da != 0.0 && std::fabs(d) < 1e50) continue;
             Powers& dp = d_power[same];
             if (!have_d_power[same]) {
@@ -294,6 +318,19 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
         }
         if (with_A) A[s] = a;
         dA[s] = da;
+    }
+    if (have_exp_last) {
+        const int i = hgk::Terms - 1;
+        const double g = hgk::g[i], ri = hgk::rho_i[Last_Term];
+        const double alpha_k = hgk::alpha_i[Last_Term] * hgk::k[i];
+        const int l = hgk::l[i];
+        for (int s = 0; s < n; ++s) {
+            const double ex = exp_last[s];
+            const double dl = delta_last_power[l][s];
+            const double ddl = l == 0 ? 0.0 : l * delta_last_power[l == 0 ? 0 : l - 1][s];
+            if (with_A) A[s] += g * dl * ex;
+            dA[s] += g * ex * (ddl - alpha_k * delta_last_power[hgk::k[i] - 1][s] * dl) / ri;
+        }
     }
 }
 

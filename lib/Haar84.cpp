@@ -248,8 +248,9 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
         have_delta_last = true;
         // Its exponential too, where it does not vanish.
         if (!residual_T.vanishing[Last_Term]) {
+            const double* delta_k = delta_last_power[hgk::k[hgk::Terms - 1]];
             for (int s = 0; s < n; ++s)
-                exp_last[s] = std::exp(-hgk::alpha_i[Last_Term] * delta_last_power[hgk::k[hgk::Terms - 1]][s] -
+                exp_last[s] = std::exp(-hgk::alpha_i[Last_Term] * delta_k[s] -
                                        residual_T.beta_tau2[Last_Term]);
             have_exp_last = true;
         }

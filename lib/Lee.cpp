@@ -262,7 +262,7 @@ double Separate_Pressure(double Vcm, void* context) {
 
 namespace {
 
-// The volumes of `count` separate fluids of the mixture xgas at TK and PMPa,
+// The volumes of `count` (1 or 2) separate fluids of the mixture xgas at TK and PMPa,
 // fluid[i] (0 simple, otherwise reference) into V[i]. Each search starts at
 // points that walk away from `first` in steps of 0.1 first (upward from a
 // vapour-like start, downward towards 0 from a liquid-like one) until one

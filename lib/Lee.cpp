@@ -148,9 +148,9 @@ struct Virial {
 };
 Virial virial[2];
 
-// Z of fluid y (0 or 1) at the pseudo-critical state Mixture left behind.
-double Compressibility_At(int y, double TK, double Vcm) {
-    double Tr = (TcMix != 0.0) ? TK / TcMix : 0.0;
+// Z of fluid y (0 or 1) at the reduced temperature Tr and the volume Vcm, at
+// the pseudo-critical state Mixture left behind.
+inline double Compressibility_Reduced(int y, double Tr, double Vcm) {
     double Vr = (VcMix != 0.0) ? Vcm * ZcMix / VcMix : 0.0;
     if (!(Tr > 0.0 && Vr > 0.0)) return 1.0;
     double Vr2 = Vr * Vr;
@@ -173,6 +173,15 @@ double Compressibility_At(int y, double TK, double Vcm) {
     return 1.0 + v.B / Vr + v.C / Vr2 + v.D / (Vr2 * Vr2 * Vr) + E / (v.Tr3 * Vr2);
 }
 
+// The reduced temperature of TK at the pseudo-critical state Mixture left
+// behind (0 without one).
+double Reduced_Temperature(double TK) { return (TcMix != 0.0) ? TK / TcMix : 0.0; }
+
+// Z of fluid y (0 or 1) at the pseudo-critical state Mixture left behind.
+double Compressibility_At(int y, double TK, double Vcm) {
+    return Compressibility_Reduced(y, Reduced_Temperature(TK), Vcm);
+}
+
 double Compressibility(int y, double* xgas, double TK, double Vcm) {
     if (y != 0 && y != 1) return 1.0;  // no such fluid
     Mixture(xgas);
@@ -183,9 +192,10 @@ double Compressibility(int y, double* xgas, double TK, double Vcm) {
 
 namespace {
 
-// Residual of the volume search of fluid y: Z(V) - P V/(R T).
-double Separate_Residual(int y, double TK, double PMPa, double Vcm) {
-    return Compressibility_At(y, TK, Vcm) - PMPa * Vcm / (R * TK);
+// Residual of the volume search of fluid y: Z(V) - P V/(R T), Tr the reduced
+// temperature of TK.
+inline double Separate_Residual(int y, double Tr, double TK, double PMPa, double Vcm) {
+    return Compressibility_Reduced(y, Tr, Vcm) - PMPa * Vcm / (R * TK);
 }
 
 }  // namespace
@@ -193,13 +203,13 @@ double Separate_Residual(int y, double TK, double PMPa, double Vcm) {
 double FS0(double Vcm, double* xgas, double* nix, double TK, double PMPa) {
     (void)nix;
     Mixture(xgas);
-    return Separate_Residual(0, TK, PMPa, Vcm);
+    return Separate_Residual(0, Reduced_Temperature(TK), TK, PMPa, Vcm);
 }
 
 double FS1(double Vcm, double* xgas, double* nix, double TK, double PMPa) {
     (void)nix;
     Mixture(xgas);
-    return Separate_Residual(1, TK, PMPa, Vcm);
+    return Separate_Residual(1, Reduced_Temperature(TK), TK, PMPa, Vcm);
 }
 
 namespace {
@@ -303,6 +313,7 @@ void Separate_Volumes(const int* fluid, int count, double first, double* xgas, d
     // The mixture constants the searches evaluate with (left behind also when
     // every root was known).
     Mixture(xgas);
+    const double Tr = Reduced_Temperature(TK);
     auto next_start = [&](Lane& l) {
         if (++l.k > 10) return false;
         l.x1 = first > 150.0 ? l.x1 + 0.1 * first : l.x1 - 0.1 * first;
@@ -315,7 +326,7 @@ void Separate_Volumes(const int* fluid, int count, double first, double* xgas, d
         double f[2];
         for (int a = 0; a < running; a++) {
             const Lane& l = lane[active[a]];
-            f[a] = Separate_Residual(l.y, TK, PMPa, l.search.Point());
+            f[a] = Separate_Residual(l.y, Tr, TK, PMPa, l.search.Point());
         }
         int still = 0;
         for (int a = 0; a < running; a++) {

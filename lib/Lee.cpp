@@ -177,20 +177,11 @@ inline double Compressibility_Reduced(int y, double Tr, double Vcm) {
 // behind (0 without one).
 double Reduced_Temperature(double TK) { return (TcMix != 0.0) ? TK / TcMix : 0.0; }
 
-// Z of fluid y (0 or 1) at the pseudo-critical state Mixture left behind.
-double Compressibility_At(int y, double TK, double Vcm) {
-    return Compressibility_Reduced(y, Reduced_Temperature(TK), Vcm);
-}
-
 double Compressibility(int y, double* xgas, double TK, double Vcm) {
     if (y != 0 && y != 1) return 1.0;  // no such fluid
     Mixture(xgas);
-    return Compressibility_At(y, TK, Vcm);
+    return Compressibility_Reduced(y, Reduced_Temperature(TK), Vcm);
 }
-
-}  // namespace
-
-namespace {
 
 // Residual of the volume search of fluid y: Z(V) - P V/(R T), Tr the reduced
 // temperature of TK.
@@ -272,11 +263,11 @@ double Separate_Pressure(double Vcm, void* context) {
 
 namespace {
 
-// The volumes of `count` (1 or 2) separate fluids of the mixture xgas at TK and PMPa,
-// fluid[i] (0 simple, otherwise reference) into V[i]. Each search starts at
-// points that walk away from `first` in steps of 0.1 first (upward from a
-// vapour-like start, downward towards 0 from a liquid-like one) until one
-// ends on a positive root; 0 when none does. The searches are independent
+// The volumes of `count` (1 or 2) separate fluids of the mixture xgas at TK
+// and PMPa, fluid[i] (0 simple, otherwise reference) into V[i]. Each search
+// starts at points that walk away from `first` in steps of 0.1 first (upward
+// from a vapour-like start, downward towards 0 from a liquid-like one) until
+// one ends on a positive root; 0 when none does. The searches are independent
 // and run side by side, each exactly as alone, so that the processor
 // overlaps their evaluations; a search made before is looked up instead.
 void Separate_Volumes(const int* fluid, int count, double first, double* xgas, double TK,

@@ -187,8 +187,9 @@ inline void Pow_Where_Unsafe(int safe, const double* x, int n, double* row)
 // out[n * stride + l] for n = 0..Count-1 (Count <= 17). Needs a processor
 // with AVX2 and FMA. The count is a constant so that the chain of products is
 // unrolled and stays in registers. Only the powers n with bit n of Wanted set
-// are certain to equal std::pow; the others are x^n correctly rounded, which
-// may differ from it in the last bit (they are formed on the way anyway).
+// are certain to equal std::pow; the others (formed on the way anyway) hold
+// the double-double x^n rounded to a double, which may differ from pow's
+// value in the last bit.
 template <int Count, unsigned Wanted = ~0u>
 __attribute__((target("avx2,fma"))) inline void Powers_Of_Four(const double* x, double* out, int stride)
 {

@@ -17,6 +17,9 @@ namespace {
 
 const double R = 8.31451;  // J/(mol K)
 
+const int Near_Terms = hgk::Terms - hgk::SeriesTerms;  // terms 37..40
+const int Last_Term = Near_Terms - 1;
+
 // Base function constants.
 const double alpha = 11.0;
 const double beta = 44.333333333333336;
@@ -56,22 +59,22 @@ struct Residual_Temperature {
     double TK = 0.0;
     double A_factor[hgk::SeriesTerms];
     double dA_factor[hgk::SeriesTerms];
-    double beta_tau2[hgk::Terms - hgk::SeriesTerms];  // beta_i tau_i^2 of terms 37..40
+    double beta_tau2[Near_Terms];  // beta_i tau_i^2 of terms 37..40
     // Away from the critical point (beta_i tau_i^2 > 746, as for liquid water
     // below about 600 K) the exponential of a near-critical term underflows
     // to 0 whatever delta: alpha_i > 0 and k_i is even.
-    bool vanishing[hgk::Terms - hgk::SeriesTerms];
+    bool vanishing[Near_Terms];
     int vanishing_lead;  // leading vanishing terms with the rho_i of term 37
 
     void Set(double T)
     {
-        for (int j = 0; j < hgk::Terms - hgk::SeriesTerms; ++j) {
+        for (int j = 0; j < Near_Terms; ++j) {
             const double tau = (T - hgk::T_i[j]) / hgk::T_i[j];
             beta_tau2[j] = hgk::beta_i[j] * tau * tau;
             vanishing[j] = beta_tau2[j] > 746.0 && hgk::k[hgk::SeriesTerms + j] % 2 == 0;
         }
         vanishing_lead = 0;
-        while (vanishing_lead < hgk::Terms - hgk::SeriesTerms && vanishing[vanishing_lead] &&
+        while (vanishing_lead < Near_Terms && vanishing[vanishing_lead] &&
                hgk::rho_i[vanishing_lead] == hgk::rho_i[0])
             ++vanishing_lead;
         Powers tau;  // powers of Tc/T
@@ -188,6 +191,20 @@ void Base_Pressures(double TK, const double* V, const double* rho, int n, double
     for (int s = 0; s < n; ++s) out[s] = ABase(1, TK, V[s]);
 }
 
+// For each of terms 37..40 the first term with the same rho_i: the terms of
+// one group share delta_i and its powers.
+struct Near_Term_Groups {
+    int first[Near_Terms];
+    constexpr Near_Term_Groups() : first{}
+    {
+        for (int j = 0; j < Near_Terms; ++j) {
+            first[j] = j;
+            while (first[j] > 0 && hgk::rho_i[first[j] - 1] == hgk::rho_i[j]) --first[j];
+        }
+    }
+};
+constexpr Near_Term_Groups Near_Groups;
+
 // The residual function's sums A (J/g) and dA/drho (J cm3/g^2) at the
 // densities rho[0..n) > 0 (n <= Lanes), all at TK > 0; A = nullptr for dA
 // alone, as for a pressure. The states are independent: their evaluations are
@@ -202,15 +219,11 @@ void Residual_Sums(double TK, const double* rho, int n, double* A, double* dA)
     double e[Lanes], q[Lanes], q_power[10][Lanes], a_sum[Lanes], da_sum[Lanes];
     // delta_i = (rho - rho_i)/rho_i of terms 37..40 for every state, once for
     // each group of terms that share rho_i (kept under the group's first term).
-    const int Near_Terms = hgk::Terms - hgk::SeriesTerms;
-    const int Last_Term = Near_Terms - 1;
-    int group[Near_Terms];
+    const int* group = Near_Groups.first;
     double delta[Near_Terms][Lanes];
     for (int j = 0; j < Near_Terms; ++j) {
-        const double ri = hgk::rho_i[j];
-        group[j] = j;
-        while (group[j] > 0 && hgk::rho_i[group[j] - 1] == ri) --group[j];
         if (group[j] != j) continue;
+        const double ri = hgk::rho_i[j];
         for (int s = 0; s < n; ++s) delta[j][s] = (rho[s] - ri) / ri;
     }
     double delta_last_power[5][Lanes], exp_last[Lanes];

@@ -45,7 +45,7 @@ constexpr int l[Terms] = {
 
 // Terms 37..40 (index 0..3 here): the three near-critical terms and the
 // low-temperature, high-density term.
-const double rho_i[4] = {0.319, 0.319, 0.319, 1.55};      // g/cm3
+constexpr double rho_i[4] = {0.319, 0.319, 0.319, 1.55};  // g/cm3
 const double T_i[4] = {640.0, 640.0, 641.6, 270.0};        // K
 const double alpha_i[4] = {34.0, 40.0, 30.0, 1050.0};
 const double beta_i[4] = {20000.0, 20000.0, 40000.0, 25.0};

@@ -75,13 +75,18 @@ Guest_Cell Guest(int phase, int cavity, double TK, double PMPa, double eps, doub
     return g;
 }
 
+// The cell potential from the four wall sums d[j] of the exponents Wall_N[j].
+double Potential_Of_Sums(const Guest_Cell& g, const double* d) {
+    return 2.0 * g.Z * g.eps *
+           (g.repulsion * (d[0] + (g.b / g.Rc) * d[1]) - g.attraction * (d[2] + (g.b / g.Rc) * d[3]));
+}
+
 // The cell potential at r > 0 from the powers inner[j] and outer[j] of the
 // two bases to -Wall_N[j].
 double Potential_From(const Guest_Cell& g, double r, const double* inner, const double* outer) {
     double d[4];
     for (int j = 0; j < 4; j++) d[j] = (inner[j] - outer[j]) / (Wall_N[j] * r);
-    return 2.0 * g.Z * g.eps *
-           (g.repulsion * (d[0] + (g.b / g.Rc) * d[1]) - g.attraction * (d[2] + (g.b / g.Rc) * d[3]));
+    return Potential_Of_Sums(g, d);
 }
 
 double Potential(const Guest_Cell& g, double r) {
@@ -91,8 +96,7 @@ double Potential(const Guest_Cell& g, double r) {
             const int N = Wall_N[j];
             d[j] = 2.0 * std::pow(g.Rc, N) / std::pow(g.Rc - g.b, N + 1);
         }
-        return 2.0 * g.Z * g.eps *
-               (g.repulsion * (d[0] + (g.b / g.Rc) * d[1]) - g.attraction * (d[2] + (g.b / g.Rc) * d[3]));
+        return Potential_Of_Sums(g, d);
     }
     double inner[4], outer[4];
     for (int j = 0; j < 4; j++) {

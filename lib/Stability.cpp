@@ -416,50 +416,34 @@ struct Snapshot {
     double Kg[10], Ks[5];
 };
 
-void Save(int phaseX, int phaseY, Snapshot& s)
+// Copies the records into s (save) or back from it.
+void Transfer(int phaseX, int phaseY, Snapshot& s, bool save)
 {
+    auto move = [save](double& record, double& kept) {
+        if (save)
+            kept = record;
+        else
+            record = kept;
+    };
     const int slots[2] = {phaseX, phaseY};
     for (int k = 0; k < 2; ++k) {
-        s.V[k] = Molar_Volume[slots[k]];
-        s.rho[k] = Density[slots[k]];
-        for (int i = 0; i < 10; ++i) {
-            const Gas* g = Gas_Record(i);
-            s.gas[i][k][0] = g->Molefraction[slots[k]];
-            s.gas[i][k][1] = g->Fugacity[slots[k]];
-            s.gas[i][k][2] = g->Coefficient[slots[k]];
-        }
-        for (int j = 0; j < 5; ++j) {
-            const Salt* c = Salt_Record(j);
-            s.salt[j][k][0] = c->Molefraction[slots[k]];
-            s.salt[j][k][1] = c->Fugacity[slots[k]];
-            s.salt[j][k][2] = c->Coefficient[slots[k]];
-        }
-    }
-    for (int i = 0; i < 10; ++i) s.Kg[i] = Kgas[i];
-    for (int j = 0; j < 5; ++j) s.Ks[j] = Ksalt[j];
-}
-
-void Restore(int phaseX, int phaseY, const Snapshot& s)
-{
-    const int slots[2] = {phaseX, phaseY};
-    for (int k = 0; k < 2; ++k) {
-        Molar_Volume[slots[k]] = s.V[k];
-        Density[slots[k]] = s.rho[k];
+        move(Molar_Volume[slots[k]], s.V[k]);
+        move(Density[slots[k]], s.rho[k]);
         for (int i = 0; i < 10; ++i) {
             Gas* g = Gas_Record(i);
-            g->Molefraction[slots[k]] = s.gas[i][k][0];
-            g->Fugacity[slots[k]] = s.gas[i][k][1];
-            g->Coefficient[slots[k]] = s.gas[i][k][2];
+            move(g->Molefraction[slots[k]], s.gas[i][k][0]);
+            move(g->Fugacity[slots[k]], s.gas[i][k][1]);
+            move(g->Coefficient[slots[k]], s.gas[i][k][2]);
         }
         for (int j = 0; j < 5; ++j) {
             Salt* c = Salt_Record(j);
-            c->Molefraction[slots[k]] = s.salt[j][k][0];
-            c->Fugacity[slots[k]] = s.salt[j][k][1];
-            c->Coefficient[slots[k]] = s.salt[j][k][2];
+            move(c->Molefraction[slots[k]], s.salt[j][k][0]);
+            move(c->Fugacity[slots[k]], s.salt[j][k][1]);
+            move(c->Coefficient[slots[k]], s.salt[j][k][2]);
         }
     }
-    for (int i = 0; i < 10; ++i) Kgas[i] = s.Kg[i];
-    for (int j = 0; j < 5; ++j) Ksalt[j] = s.Ks[j];
+    for (int i = 0; i < 10; ++i) move(Kgas[i], s.Kg[i]);
+    for (int j = 0; j < 5; ++j) move(Ksalt[j], s.Ks[j]);
 }
 
 // Both phases at the boundary into their slots, as the bubble/dew-point search
@@ -542,7 +526,7 @@ Stability_Result Stability_Analysis(PhaseFunction func, int EoS, int phaseX, int
     if (!Set_Up(p, func, EoS, phaseX, phaseY, bulk_gas, bulk_salt, methode, TK, PMPa)) return r;
     if (!(precision > 0.0)) precision = 1e-12;
     Snapshot saved;
-    Save(phaseX, phaseY, saved);
+    Transfer(phaseX, phaseY, saved, true);
 
     // Scan, with a state inserted where the stable root switches between two
     // stable neighbours.
@@ -623,7 +607,7 @@ Stability_Result Stability_Analysis(PhaseFunction func, int EoS, int phaseX, int
                                 : (pressure ? Stability_Dew_Pressure : Stability_Dew_Temperature);
         return r;
     }
-    Restore(phaseX, phaseY, saved);
+    Transfer(phaseX, phaseY, saved, false);
     if (any_unstable)
         r.outcome = want_bubble ? (pressure ? Stability_No_Bubble_At_Temperature : Stability_No_Bubble_At_Pressure)
                                 : (pressure ? Stability_No_Dew_At_Temperature : Stability_No_Dew_At_Pressure);

@@ -415,7 +415,7 @@ void Warn_Beyond_Model(int slot, bool whole)
             cout << endl << "WARNING: " << names[j] << " " << salts[j]->Weight
                  << " mass % is above 30 mass %, more salt than the model is meant for";
     }
-    const int clath = structure == 2 ? 5 : 4;
+    const int clath = Clathrate_Slot();
     const struct {
         int slot;
         const char* name;

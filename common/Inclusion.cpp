@@ -19,6 +19,10 @@ int EoSvapour;
 int EoSaqueous;
 int structure;
 
+int Reported_Structure() { return (structure == 1 || structure == 2) ? structure : 0; }
+int Clathrate_Slot() { return structure == 2 ? 5 : 4; }
+int Carbonic_Phase_Slot() { return syst != 0 ? 1 : 2; }
+
 double moles[10];
 double imoles[5];
 double Raman[10];

@@ -18,6 +18,16 @@ extern int EoSvapour;    // equation of state for the non-aqueous phase
 extern int EoSaqueous;   // equation of state used for the aqueous volume
 extern int structure;    // stable clathrate structure, 1 or 2
 
+// The clathrate structure as the results give it: 1 or 2, or 0 when the
+// salinity search left no stable structure (its rows are those of structure I).
+int Reported_Structure();
+// The phase slot of the clathrate the results give: 5 for structure II, 4
+// otherwise.
+int Clathrate_Slot();
+// The phase slot of the non-aqueous phase of the melting equilibrium: 1 for
+// a vapour-like root (syst != 0), 2 for a liquid-like one.
+int Carbonic_Phase_Slot();
+
 // Scratch vectors: a composition vector (H2O, CO2, CH4, N2, C2H6, H2S, NH3, H2,
 // O2, CO), an ion vector (Na+, K+, Ca++, Mg++, Cl-), the H2O-free composition
 // of the non-aqueous phase as typed, and the salt ratios as fractions of 1

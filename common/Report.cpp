@@ -43,8 +43,8 @@ void Write_Clathrate_Block(FILE* out, const Fraction_Formats& formats)
 {
     // A salinity search that never found water in the solution leaves no
     // stable structure: the structure I rows are reported under structure 0.
-    const int reported = (structure == 1 || structure == 2) ? structure : 0;
-    const int clath = reported == 2 ? 5 : 4;
+    const int reported = Reported_Structure();
+    const int clath = Clathrate_Slot();
     fprintf(out, "\nCLATHRATE PHASE (at final melting conditions)");
     fprintf(out, "\n\nClathrate Structure %d", reported);
     fprintf(out, "\n\nTm (K)\t%f", TmClath);

@@ -15,7 +15,7 @@ const Fraction_Formats Formats = {
 
 void Write(FILE* out, const char* filename, int mean)
 {
-    const int phase = syst != 0 ? 1 : 2;
+    const int phase = Carbonic_Phase_Slot();
 
     Write_File_Header(out, "Program 2: DENSITY version 12/02", filename);
     Write_Clathrate_Block(out, Formats);
@@ -25,8 +25,7 @@ void Write(FILE* out, const char* filename, int mean)
     if (Fraction[phase] != 0) fprintf(out, "\n\nVolume fraction\t%f", Fraction[phase]);
     fprintf(out, "\n\namount-of-substance fractions");
     Write_Gas_Fractions(out, phase, Formats);
-    // The reference equations of pure CO2 and pure C2H6 give no fugacities.
-    if (EoSvapour != 20 && EoSvapour != 22) {
+    if (Density_Results_Give_Fugacities()) {
         fprintf(out, "\n\nFugacity coefficients");
         if (H2O.Molefraction[phase] > 0) fprintf(out, "\nH2O\t\t%f", H2O.Coefficient[phase]);
         if (CO2.Molefraction[phase] > 0) fprintf(out, "\nCO2\t\t%f", CO2.Coefficient[phase]);
@@ -50,6 +49,8 @@ void Write(FILE* out, const char* filename, int mean)
 }
 
 }  // namespace
+
+bool Density_Results_Give_Fugacities() { return EoSvapour != 20 && EoSvapour != 22; }
 
 bool Write_Density_Results(const char* filename, int mean)
 {

@@ -11,4 +11,9 @@
 // completely, so that the caller can ask for another name.
 bool Write_Density_Results(const char* filename, int mean);
 
+// Whether the results give fugacity coefficients of the non-aqueous phase:
+// not from the reference equations of pure CO2 and pure C2H6 (EoSvapour 20
+// and 22), which give none.
+bool Density_Results_Give_Fugacities();
+
 #endif

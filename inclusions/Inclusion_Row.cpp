@@ -309,16 +309,11 @@ struct Salt_Name {
 };
 const Salt_Name Salts4[4] = {{"NaCl", &NaCl}, {"KCl", &KCl}, {"CaCl2", &CaCl2}, {"MgCl2", &MgCl2}};
 
-// The slot of the clathrate as the results files report it, and of the
-// non-aqueous phase in equilibrium with it (density: the vapour-like or
-// liquid-like phase; fourphase: the vapour).
-int Clathrate_Slot()
-{
-    return structure == 2 ? 5 : 4;
-}
+// The slot of the non-aqueous phase in equilibrium with the clathrate
+// (density: the vapour-like or liquid-like phase; fourphase: the vapour).
 int Carbonic_Slot(const Row_Result& r)
 {
-    return r.program == 2 || syst != 0 ? 1 : 2;
+    return r.program == 2 ? 1 : Carbonic_Phase_Slot();
 }
 
 std::string Positive(double value)
@@ -359,7 +354,7 @@ std::vector<Result_Column> Make_Columns()
     const auto vapour = [](const Row_Result&) { return 1; };
     const auto liquid = [](const Row_Result&) { return 2; };
 
-    add("structure", Melting, [](const Row_Result&) { return std::to_string(structure == 1 || structure == 2 ? structure : 0); });
+    add("structure", Melting, [](const Row_Result&) { return std::to_string(Reported_Structure()); });
     add("Pm_MPa", Melting, [](const Row_Result&) { return Number_Cell(PmClath); });
     phase("clathrate", Melting, clathrate);
     gases("clathrate", Melting, clathrate);
@@ -405,7 +400,7 @@ std::vector<Result_Column> Make_Columns()
         const Gas* gas = g.gas;
         add(std::string("carbonic_phi_") + g.name, Density_Melting_Only, [gas](const Row_Result& r) {
             const int slot = Carbonic_Slot(r);
-            if (EoSvapour == 20 || EoSvapour == 22 || !(gas->Molefraction[slot] > 0)) return std::string();
+            if (!Density_Results_Give_Fugacities() || !(gas->Molefraction[slot] > 0)) return std::string();
             return Number_Cell(gas->Coefficient[slot]);
         });
     }

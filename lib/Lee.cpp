@@ -215,7 +215,9 @@ namespace {
 struct Known_Root {
     std::uint64_t used = 0;  // time of the last use, 0 for an empty entry
     double key[14];          // fluid, first, composition, TK, PMPa
-    double V;
+    double V;                // the root the search ended on
+    double V_stable;         // the stable root in its place, once asked for
+    bool have_stable;
 };
 const unsigned Ways = 4;
 const unsigned Sets = 512;
@@ -270,8 +272,11 @@ namespace {
 // one ends on a positive root; 0 when none does. The searches are independent
 // and run side by side, each exactly as alone, so that the processor
 // overlaps their evaluations; a search made before is looked up instead.
+// With `stable`, a root where dP/dV >= 0 (the middle root of the fluid's loop,
+// where no phase exists) is replaced by the stable root on the side of
+// `first`, which is then kept with the search's root.
 void Separate_Volumes(const int* fluid, int count, double first, double* xgas, double TK,
-                      double PMPa, double* V) {
+                      double PMPa, double* V, bool stable) {
     struct Lane {
         double key[14];
         int y, k;
@@ -280,6 +285,7 @@ void Separate_Volumes(const int* fluid, int count, double first, double* xgas, d
     };
     Lane lane[2];
     int active[2], searched[2];
+    bool have_stable[2] = {false, false};
     int running = 0;
     for (int i = 0; i < count; i++) {
         Lane& l = lane[i];
@@ -292,7 +298,8 @@ void Separate_Volumes(const int* fluid, int count, double first, double* xgas, d
         bool found = false;
         Known_Root& entry = Known_Entry(l.key, &found);
         if (found) {
-            V[i] = entry.V;
+            have_stable[i] = stable && entry.have_stable;
+            V[i] = have_stable[i] ? entry.V_stable : entry.V;
             continue;
         }
         V[i] = 0.0;
@@ -341,7 +348,20 @@ void Separate_Volumes(const int* fluid, int count, double first, double* xgas, d
         Known_Root& entry = Known_Entry(lane[i].key, &found);
         std::memcpy(entry.key, lane[i].key, sizeof lane[i].key);
         entry.V = V[i];
+        entry.have_stable = false;
         entry.used = clock_ticks;
+    }
+    if (!stable) return;
+    for (int i = 0; i < count; i++) {
+        if (have_stable[i]) continue;
+        Separate_Fluid f{lane[i].y, xgas, TK};
+        if (V[i] > 1.0 && Unstable_Root(Separate_Pressure, &f, V[i]))
+            V[i] = Stable_Root(Separate_Pressure, &f, PMPa, V[i], first < V[i], 1.0, 1e7);
+        bool found = false;
+        Known_Root& entry = Known_Entry(lane[i].key, &found);
+        if (!found) continue;
+        entry.V_stable = V[i];
+        entry.have_stable = true;
     }
 }
 
@@ -349,7 +369,7 @@ void Separate_Volumes(const int* fluid, int count, double first, double* xgas, d
 
 double Seperate_Volume(int y, double first, double* xgas, double TK, double PMPa) {
     double V;
-    Separate_Volumes(&y, 1, first, xgas, TK, PMPa, &V);
+    Separate_Volumes(&y, 1, first, xgas, TK, PMPa, &V, false);
     return V;
 }
 
@@ -368,12 +388,7 @@ double Mixture_Volume(double first, double* xgas, double TK, double PMPa, bool s
     if (TK <= 0.0 || PMPa <= 0.0) return 0.0;
     const int fluids[2] = {0, 1};
     double V[2];
-    Separate_Volumes(fluids, 2, first, y, TK, PMPa, V);
-    for (int f = 0; f < 2; f++) {
-        Separate_Fluid fluid{f, y, TK};
-        if (stable && V[f] > 1.0 && Unstable_Root(Separate_Pressure, &fluid, V[f]))
-            V[f] = Stable_Root(Separate_Pressure, &fluid, PMPa, V[f], first < V[f], 1.0, 1e7);
-    }
+    Separate_Volumes(fluids, 2, first, y, TK, PMPa, V, stable);
     if (!(V[0] > 1.0 && V[1] > 1.0)) return 0.0;
     Mixture(y);
     return V[0] + wMix * (V[1] - V[0]) / wRef;

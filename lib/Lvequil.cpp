@@ -490,16 +490,7 @@ void Search_With_Restarts(Secant& it, Zero_Function f, Report_Function report,
 // The final phases into the slots of the records.
 void Store_Phases(Phases& s, int phaseX, int phaseY)
 {
-    Density[phaseX] = Phase_Density(s.xgas, s.xsalt, Molar_Volume[phaseX]);
-    Density[phaseY] = Phase_Density(s.ygas, s.ysalt, Molar_Volume[phaseY]);
-    for (int i = 0; i < 10; ++i) {
-        Gas_Molefractions(i, phaseX, s.xgas[i]);
-        Gas_Molefractions(i, phaseY, s.ygas[i]);
-    }
-    for (int j = 0; j < 5; ++j) {
-        Salt_Molefractions(j, phaseX, s.xsalt[j]);
-        Salt_Molefractions(j, phaseY, s.ysalt[j]);
-    }
+    Store_Two_Phases(phaseX, phaseY, s.xgas, s.xsalt, s.ygas, s.ysalt);
 }
 
 }  // namespace
@@ -550,6 +541,20 @@ void New_Kfactors(int phaseX, int phaseY)
         Ksalt[j] = Salts[j]->Coefficient[phaseY] == 0.0
                        ? 1.0
                        : Salts[j]->Coefficient[phaseX] / Salts[j]->Coefficient[phaseY];
+}
+
+void Store_Two_Phases(int phaseX, int phaseY, double* xgas, double* xsalt, double* ygas, double* ysalt)
+{
+    Density[phaseX] = Phase_Density(xgas, xsalt, Molar_Volume[phaseX]);
+    Density[phaseY] = Phase_Density(ygas, ysalt, Molar_Volume[phaseY]);
+    for (int i = 0; i < 10; ++i) {
+        Gas_Molefractions(i, phaseX, xgas[i]);
+        Gas_Molefractions(i, phaseY, ygas[i]);
+    }
+    for (int j = 0; j < 5; ++j) {
+        Salt_Molefractions(j, phaseX, xsalt[j]);
+        Salt_Molefractions(j, phaseY, ysalt[j]);
+    }
 }
 
 double Phase_Density(double* comp1, double* comp2, double Vcm)

@@ -48,6 +48,11 @@ void New_Kfactors(int phaseX, int phaseY);
 // comp2 (5) and molar volume Vcm; 0 when Vcm <= 0.
 double Phase_Density(double* comp1, double* comp2, double Vcm);
 
+// Two phases into slots phaseX (gas fractions xgas, salt fractions xsalt) and
+// phaseY (ygas, ysalt) of the records: their amount-of-substance fractions,
+// and their mass densities from the molar volumes already in those slots.
+void Store_Two_Phases(int phaseX, int phaseY, double* xgas, double* xsalt, double* ygas, double* ysalt);
+
 // Homogenisation pressure (methode 1, T given) or temperature (methode 0, P
 // given) of a non-aqueous fluid: dew point for mode 1 (bulk fluid = second
 // phase), bubble point otherwise. Prints its notice, iteration count and

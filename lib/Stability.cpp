@@ -467,16 +467,7 @@ void Store(const Problem& p, const Boundary& b, double* bulk_gas, double* bulk_s
     Molar_Volume[p.phaseX] = p.func(p.EoS, p.phaseX, xgas, xsalt, T, P);
     Molar_Volume[p.phaseY] = p.func(p.EoS, p.phaseY, ygas, ysalt, T, P);
     New_Kfactors(p.phaseX, p.phaseY);
-    Density[p.phaseX] = Phase_Density(xgas, xsalt, Molar_Volume[p.phaseX]);
-    Density[p.phaseY] = Phase_Density(ygas, ysalt, Molar_Volume[p.phaseY]);
-    for (int i = 0; i < 10; ++i) {
-        Gas_Molefractions(i, p.phaseX, xgas[i]);
-        Gas_Molefractions(i, p.phaseY, ygas[i]);
-    }
-    for (int j = 0; j < 5; ++j) {
-        Salt_Molefractions(j, p.phaseX, xsalt[j]);
-        Salt_Molefractions(j, p.phaseY, ysalt[j]);
-    }
+    Store_Two_Phases(p.phaseX, p.phaseY, xgas, xsalt, ygas, ysalt);
 }
 
 bool Set_Up(Problem& p, PhaseFunction func, int EoS, int phaseX, int phaseY, double* bulk_gas,
@@ -848,20 +839,10 @@ Stability_Split Stability_Flash(PhaseFunction func, int EoS, int phaseX, int pha
     if (!Flash_At(func, EoS, phaseX, phaseY, z, TK, Pm, f)) return out;
     if (!(std::fabs(Mixture_Volume(f) - Vbulk) < 1e-6 * Vbulk)) return out;
 
-    // Both phases as the flash stores them.
-    for (int i = 0; i < 10; i++) {
-        Gas_Molefractions(i, phaseX, f.x[i]);
-        Gas_Molefractions(i, phaseY, f.y[i]);
-    }
-    for (int j = 0; j < 5; j++) {
-        Salt_Molefractions(j, phaseX, bulk_salt[j]);
-        Salt_Molefractions(j, phaseY, bulk_salt[j]);
-    }
-    double salt[5] = {0, 0, 0, 0, 0};
+    // Both phases as the flash stores them; the salts stay as in the bulk.
     Molar_Volume[phaseX] = f.VX;
     Molar_Volume[phaseY] = f.VY;
-    Density[phaseX] = Phase_Density(f.x, salt, f.VX);
-    Density[phaseY] = Phase_Density(f.y, salt, f.VY);
+    Store_Two_Phases(phaseX, phaseY, f.x, bulk_salt, f.y, bulk_salt);
     New_Kfactors(phaseX, phaseY);
     out.found = true;
     out.P = Pm;

@@ -1,5 +1,6 @@
 #include "Inclusion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -59,50 +60,21 @@ int Vapour_EoS_Number(int choice)
 
 namespace {
 
-// Gas numbers 0..11 and 100..129, salt numbers 0..28, and the ions.
-const int Gas_Count = 42;
-const int Salt_Count = 29;
-Ion* const All_Ions[13] = {&iNa, &iK, &iCa, &iMg, &iFe, &iLi, &iH, &iCl, &iHSO4, &iSO4, &iOH, &iHCO3, &iCO3};
+// The library's records and phase arrays, and its K-factors, at the start.
+Records_Copy Start_Records;
+double Start_Kgas[10], Start_Ksalt[5];
 
-Gas* Gas_Number(int k)
-{
-    return Gas_Record(k < 12 ? k : k + 88);
-}
-
-struct Library_State {
-    Gas gases[Gas_Count];
-    Salt salts[Salt_Count];
-    Ion ions[13];
-    double Molar_Volume[10], Density[10], GibbsTP[10], Fraction[10];
-    double Kgas[10], Ksalt[5];
-};
-
-Library_State Start;
-
-// The library's value `live` into `kept` (save) or back.
-template <class T>
-void Transfer(T& live, T& kept, bool save)
-{
-    if (save)
-        kept = live;
-    else
-        live = kept;
-}
-
-// The records and phase arrays of the library into Start (save) or back.
+// The state of the library into the copies above (save) or back.
 void Transfer_State(bool save)
 {
-    for (int k = 0; k < Gas_Count; k++) Transfer(*Gas_Number(k), Start.gases[k], save);
-    for (int k = 0; k < Salt_Count; k++) Transfer(*Salt_Record(k), Start.salts[k], save);
-    for (int k = 0; k < 13; k++) Transfer(*All_Ions[k], Start.ions[k], save);
-    for (int i = 0; i < 10; i++) {
-        Transfer(Molar_Volume[i], Start.Molar_Volume[i], save);
-        Transfer(Density[i], Start.Density[i], save);
-        Transfer(GibbsTP[i], Start.GibbsTP[i], save);
-        Transfer(Fraction[i], Start.Fraction[i], save);
-        Transfer(Kgas[i], Start.Kgas[i], save);
+    Transfer_Records(Start_Records, save);
+    if (save) {
+        std::copy(Kgas, Kgas + 10, Start_Kgas);
+        std::copy(Ksalt, Ksalt + 5, Start_Ksalt);
+    } else {
+        std::copy(Start_Kgas, Start_Kgas + 10, Kgas);
+        std::copy(Start_Ksalt, Start_Ksalt + 5, Ksalt);
     }
-    for (int i = 0; i < 5; i++) Transfer(Ksalt[i], Start.Ksalt[i], save);
 }
 
 Gas* const Bulk_Gases[5] = {&H2O, &CO2, &CH4, &N2, &C2H6};

@@ -284,6 +284,33 @@ const Records_Filler records_filler;
 
 }  // namespace
 
+namespace {
+
+// The value `live` into `kept` (save) or back.
+template <class T>
+void Transfer(T& live, T& kept, bool save)
+{
+    if (save)
+        kept = live;
+    else
+        live = kept;
+}
+
+}  // namespace
+
+void Transfer_Records(Records_Copy& kept, bool save)
+{
+    for (int k = 0; k < 42; k++) Transfer(*Gas_Table[k], kept.gases[k], save);
+    for (int k = 0; k < 29; k++) Transfer(*Salt_Table[k], kept.salts[k], save);
+    for (int k = 0; k < 13; k++) Transfer(*Ion_Table[k], kept.ions[k], save);
+    for (int i = 0; i < 10; i++) {
+        Transfer(Molar_Volume[i], kept.Molar_Volume[i], save);
+        Transfer(Density[i], kept.Density[i], save);
+        Transfer(GibbsTP[i], kept.GibbsTP[i], save);
+        Transfer(Fraction[i], kept.Fraction[i], save);
+    }
+}
+
 Gas* Gas_Record(int what)
 {
     if (what >= 0 && what <= 11) return Gas_Table[what];

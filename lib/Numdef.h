@@ -115,4 +115,14 @@ Gas* Gas_Record(int what);
 // The record of salt number `what` (0..28), or nullptr.
 Salt* Salt_Record(int what);
 
+// Every gas, salt and ion record and the phase arrays Molar_Volume, Density,
+// GibbsTP and Fraction, copied into `kept` (save) or back from it.
+struct Records_Copy {
+    Gas gases[42];
+    Salt salts[29];
+    Ion ions[13];
+    double Molar_Volume[10], Density[10], GibbsTP[10], Fraction[10];
+};
+void Transfer_Records(Records_Copy& kept, bool save);
+
 #endif

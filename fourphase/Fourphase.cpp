@@ -302,6 +302,11 @@ void Fourphase_Limits_Report()
     cout << endl << "\tPressure = " << PQ2 << " MPa";
 }
 
+void Fourphase_No_Limit()
+{
+    TQ2 = TmClath + 1.0;
+}
+
 bool Fourphase_Salinity(int mean)
 {
     if (TmClath >= TQ2) {

@@ -69,6 +69,9 @@ void Fourphase_Homogenisation(int mean, int mode);
 // The Q2 found by the limit check (TQ2, PQ2), printed.
 void Fourphase_Limits_Report();
 
+// Without a limit check: a limit TQ2 just above the melting temperature.
+void Fourphase_No_Limit();
+
 // The salinity at Q2 melting at TmClath, below the limit TQ2: false (and the
 // reason in Melting_Failure, printed) when there is none; otherwise the bulk
 // inclusion and the warnings for results beyond the model.

@@ -96,7 +96,7 @@ int main()
             Quadruple2(1, Raman, 0.0, empty, 300.0, Vh);
             Fourphase_Limits_Report();
         } else {
-            TQ2 = TmClath + 1.0;
+            Fourphase_No_Limit();
         }
     }
     cout << endl << RULE;

@@ -235,7 +235,7 @@ void Compute_Fourphase(const Row_Cells& cells, Row_Result& r)
         if (!Q2_Search()) Refuse("no Q2 found between 250 and 300 K");
         r.limits = true;
     } else {
-        TQ2 = TmClath + 1.0;
+        Fourphase_No_Limit();
     }
     r.melting = r.results_file = Fourphase_Salinity(mean);
     r.whole = r.melting && Fraction[aqueous_liquid] != 0;
